@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The commands of vork-sim. Each takes the arguments after its name and returns the exit status:
+// 0 on success, 1 when the work failed, 2 for a usage error.
+namespace vork::cli {
+
+int Eval(const std::vector<std::string>& args);
+
+}  // namespace vork::cli

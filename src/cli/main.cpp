@@ -1,0 +1,27 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+void PrintUsage() {
+    std::fprintf(stderr, "usage: vork-sim eval [--set Mnn=VALUE]... EXPRESSION\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintUsage();
+        return 2;
+    }
+    std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "eval") return vork::cli::Eval(args);
+    std::fprintf(stderr, "vork-sim: unknown command '%s'\n", command.c_str());
+    PrintUsage();
+    return 2;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vork {
+
+class Simulation;
+
+class SignalGenerator {
+  public:
+    SignalGenerator() = default;
+    void Compute(Simulation&) {}
+};
+
+}  // namespace vork

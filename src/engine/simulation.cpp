@@ -1,0 +1,63 @@
+#include "engine/simulation.h"
+
+#include "engine/animated_text.h"
+#include "engine/calc_block.h"
+#include "engine/characterizer.h"
+#include "engine/equation.h"
+#include "engine/signal_generator.h"
+#include "loops/controller.h"
+#include "loops/process_block.h"
+#include "loops/trend_recorder.h"
+#include "loops/xy_recorder.h"
+
+namespace vork {
+
+Simulation::Simulation()
+    : generator_(std::make_unique<SignalGenerator>()),
+      characterizer_(std::make_unique<Characterizer>()),
+      xy_(std::make_unique<XYRecorder>()) {}
+
+Simulation::~Simulation() = default;
+
+double Simulation::Eval(std::string_view expression) {
+    return EvaluateText(Substitute(expression, vars), errorText);
+}
+
+double Simulation::EvalConstant(std::string_view expression) {
+    return EvaluateText(expression, errorText);
+}
+
+void Simulation::EvaluationPass(const std::function<void()>& afterCalcBlocks) {
+    generator_->Compute(*this);
+    processes.ForEach([this](ProcessBlock& p) { p.Compute(*this); });
+    calcs.ForEach([this](CalcBlock& c) { c.Compute(*this); });
+    if (afterCalcBlocks) afterCalcBlocks();
+    controllers.ForEach([this](Controller& c) { c.Compute(*this); });
+    if (characterizer_->Lin1Ativar) characterizer_->Compute(*this);
+}
+
+bool Simulation::Tick(double nowMs) {
+    if (!scan.timerEnabled) return false;
+    scan.Measure(nowMs);
+    dt = scan.cycleMs / 1000.0;
+    bool refresh = scan.RefreshDue();
+    if (refresh) DisplayRefresh();
+    EvaluationPass();
+    recorders.ForEach([this](TrendRecorder& r) { r.Compute(*this); });
+    return refresh;
+}
+
+void Simulation::DisplayRefresh() {
+    texts.ForEach([this](AnimatedText& t) { t.Evaluate(*this); });
+    if (onDisplayRefresh) onDisplayRefresh();
+}
+
+void Simulation::EmptyAllSlots() {
+    controllers.EmptyAll();
+    processes.EmptyAll();
+    calcs.EmptyAll();
+    recorders.EmptyAll();
+    texts.EmptyAll();
+}
+
+}  // namespace vork

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/random.h"
+#include "engine/scan_cycle.h"
+#include "engine/slots.h"
+#include "engine/variable_table.h"
+
+namespace vork {
+
+class SignalGenerator;
+class ProcessBlock;
+class CalcBlock;
+class Controller;
+class Characterizer;
+class AnimatedText;
+class TrendRecorder;
+class XYRecorder;
+
+enum class Language { Portuguese, English };
+
+// Which evaluator Eval uses. Both give the same values; the reference reduces text.
+enum class EvalPath { Reference, Fast };
+
+// Everything the objects share: the variable table, the time step, batch mode, the evaluator's
+// error text, the random generator, the language, and the object slots. Tests create it fresh.
+class Simulation {
+  public:
+    Simulation();
+    ~Simulation();
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
+
+    VariableTable vars;
+    double dt = 0.1;     // seconds
+    bool batch = false;  // objects compute but leave their displays untouched
+    std::string errorText;
+    Random random;
+    Language language = Language::Portuguese;
+    EvalPath evalPath = EvalPath::Reference;
+    ScanCycle scan;
+
+    // Substitutes variables, then evaluates; leaves the error text of this evaluation.
+    double Eval(std::string_view expression);
+    // Evaluates without variable substitution.
+    double EvalConstant(std::string_view expression);
+
+    SignalGenerator& generator() { return *generator_; }
+    Characterizer& characterizer() { return *characterizer_; }
+    XYRecorder& xy() { return *xy_; }
+
+    Slots<Controller, 10> controllers;
+    Slots<ProcessBlock, 24> processes;
+    Slots<CalcBlock, 24> calcs;
+    Slots<TrendRecorder, 10> recorders;
+    Slots<AnimatedText, 20> texts;
+
+    // One step of the whole plant in the fixed order. `afterCalcBlocks`, if set, runs between the
+    // calculation blocks and the controllers (the fast simulation's test step).
+    void EvaluationPass(const std::function<void()>& afterCalcBlocks = {});
+
+    // The real-time tick at `nowMs` (milliseconds since midnight). Returns true when the display
+    // refresh ran on this tick.
+    bool Tick(double nowMs);
+    // Called by the display refresh after the animated texts, for the workspace's shapes and
+    // push-button texts.
+    std::function<void()> onDisplayRefresh;
+
+    // Empties every slot (a new project).
+    void EmptyAllSlots();
+
+  private:
+    void DisplayRefresh();
+
+    std::unique_ptr<SignalGenerator> generator_;
+    std::unique_ptr<Characterizer> characterizer_;
+    std::unique_ptr<XYRecorder> xy_;
+};
+
+}  // namespace vork

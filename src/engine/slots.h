@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+namespace vork {
+
+// A fixed number of numbered slots (1..N) of one object kind. A slot exists while it holds an
+// object; filling creates the object with its slot number, emptying releases it.
+template <class T, int N>
+class Slots {
+  public:
+    static constexpr int kCount = N;
+
+    bool Exists(int n) const { return InRange(n) && items_[n - 1] != nullptr; }
+    T* Get(int n) const { return InRange(n) ? items_[n - 1].get() : nullptr; }
+    T& Fill(int n) {
+        if (!items_[n - 1]) items_[n - 1] = std::make_unique<T>(n);
+        return *items_[n - 1];
+    }
+    void Empty(int n) {
+        if (InRange(n)) items_[n - 1].reset();
+    }
+    void EmptyAll() {
+        for (auto& item : items_)
+            item.reset();
+    }
+    // Calls f(object) for each existing slot in ascending order.
+    template <class F>
+    void ForEach(F&& f) const {
+        for (auto& item : items_)
+            if (item) f(*item);
+    }
+
+  private:
+    static bool InRange(int n) { return n >= 1 && n <= N; }
+    std::array<std::unique_ptr<T>, N> items_;
+};
+
+}  // namespace vork

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct Output {
+    std::string text;
+    int status;
+};
+
+// Runs vork-sim with `args` (already shell-quoted) and captures its standard output.
+Output RunSim(const std::string& args) {
+    std::string command = std::string(VORK_SIM_PATH) + " " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    Output out{"", -1};
+    if (!pipe) return out;
+    std::array<char, 256> buf{};
+    while (fgets(buf.data(), buf.size(), pipe))
+        out.text += buf.data();
+    int status = pclose(pipe);
+    out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+TEST(VorkSimEval, PrintsTheShortestRoundTripValue) {
+    EXPECT_EQ(RunSim("eval '2^3^2'").text, "64\n");
+    EXPECT_EQ(RunSim("eval '1/3*3'").text, "0.999999999999999\n");
+    EXPECT_EQ(RunSim("eval --set M21=50 'M212'").text, "5000000000000\n");
+    EXPECT_EQ(RunSim("eval --set m21=-3 --set M05=2.5 'M21^2+M05'").text, "-6.5\n");
+}
+
+TEST(VorkSimEval, PrintsTheErrorTextOnASecondLine) {
+    Output out = RunSim("eval 'LN(5)'");
+    EXPECT_EQ(out.text, "0\nInconsistência na Equação!\n");
+    EXPECT_EQ(out.status, 0);
+}
+
+TEST(VorkSimEval, MalformedSetIsAUsageError) {
+    for (const char* bad : {"--set M21 'M21'", "--set M100=1 '1'", "--set M21=abc '1'",
+                            "--set M21=5x '1'", "'1' --set", "", "'1' '2'"}) {
+        Output out = RunSim(std::string("eval ") + bad);
+        EXPECT_EQ(out.status, 2) << bad;
+        EXPECT_EQ(out.text, "") << bad;
+    }
+}
+
+}  // namespace

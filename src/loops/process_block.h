@@ -69,6 +69,7 @@ struct ProcessDisplay {
     std::string Caption = "Processo";
     bool AtualizarEnabled = true;  // nothing is applied before the first "Atualizar"
     bool SairEnabled = true;
+    bool EnglishApplied = false;  // the English window texts were applied on an activation
 };
 
 // One element of the plant: input, actuator chain, dead time, transfer function and gain,
@@ -94,8 +95,10 @@ class ProcessBlock {
     void TypeChanged(int position);  // ComboBox2
     void InitialValueEdited();       // ValorInicialText: arms the integrator start value
     std::vector<std::string> Atualizar(Simulation& sim);
-    void Activate(const Simulation& sim);  // reloads the description of the output variable
-    void MarkApplied();                    // after a project load
+    // Reloads the description of the output variable; in English mode the first activation
+    // translates the window, its caption included.
+    void Activate(const Simulation& sim);
+    void MarkApplied();  // after a project load
 
     int slot_;
     ProcessFields fields;

@@ -33,7 +33,7 @@ struct ProcessWindowText {
 };
 
 // The texts that switch to English when the window is activated in English mode. Every other
-// caption stays Portuguese in both languages.
+// caption stays Portuguese in both languages. The window caption comes first.
 extern const std::array<ProcessWindowText, 25> kProcessWindowTexts;
 
 // Items of the transfer-function list (ComboBox2) and of the gain-curve list (ComboBox1).

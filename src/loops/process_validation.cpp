@@ -132,6 +132,9 @@ std::vector<std::string> ProcessBlock::Atualizar(Simulation& sim) {
 
 void ProcessBlock::Activate(const Simulation& sim) {
     fields.DescricaoText = sim.vars.Description(OutputAddress());
+    if (sim.language != Language::English || display.EnglishApplied) return;
+    display.EnglishApplied = true;
+    display.Caption = kProcessWindowTexts[0].english;
 }
 
 void ProcessBlock::MarkApplied() {

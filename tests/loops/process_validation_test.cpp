@@ -224,5 +224,19 @@ TEST(ProcessWindow, EditAndApplyStates) {
     EXPECT_EQ(block.fields.DescricaoText, "outra");
 }
 
+TEST(ProcessWindow, FirstEnglishActivationTranslatesTheCaption) {
+    Simulation sim;
+    sim.language = Language::English;
+    ProcessBlock block(1);
+    block.fields.DescricaoText = "Nível";
+    ASSERT_TRUE(block.Validate(sim).empty());
+    block.Activate(sim);
+    EXPECT_TRUE(block.display.EnglishApplied);
+    EXPECT_EQ(block.display.Caption, "Process");
+    ASSERT_TRUE(block.Atualizar(sim).empty());
+    block.Activate(sim);
+    EXPECT_EQ(block.display.Caption, "Nível") << "translated once; then follows the description";
+}
+
 }  // namespace
 }  // namespace vork

@@ -178,6 +178,16 @@ bool SignalGenerator::ChangeType(Simulation& sim, int k, int type, bool fromFile
     return true;
 }
 
+void SignalGenerator::LoadChannels(Simulation& sim) {
+    for (int k = 1; k <= kChannels; ++k) {
+        GeneratorChannel& c = channel(k);
+        if (c.fields.Tipo == static_cast<int>(SignalType::MediumRandom) && Offers(k, c.fields.Tipo))
+            c.state.filter = ParseLenient(c.fields.Valor);
+        ChangeType(sim, k, c.fields.Tipo, true);
+    }
+    Apply(sim);
+}
+
 void SignalGenerator::ArrowClicked(Simulation& sim, int k, int position) {
     if (TypeCount(k) == 0) return;
     channel(k).fields.Valor = std::to_string(std::clamp(position, 0, 100));

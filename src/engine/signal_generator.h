@@ -64,6 +64,10 @@ class SignalGenerator {
     // Selecting `type` in channel k's selector. A file load passes `fromFile` to keep the loaded
     // field texts. Returns false, changing nothing, for a type the channel does not offer.
     bool ChangeType(Simulation& sim, int k, int type, bool fromFile = false);
+    // After a file load has set every channel's Tipo and field texts: medium-random channels
+    // continue from the value they showed, every row is arranged for its type without guiding
+    // texts, then the generator is applied.
+    void LoadChannels(Simulation& sim);
     // Arrow buttons of channel k moved to `position` (0..100): the value field follows, then apply.
     void ArrowClicked(Simulation& sim, int k, int position);
     // Radio group of channel k set to `entry` (0 or 1), then apply.

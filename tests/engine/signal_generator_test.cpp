@@ -216,6 +216,21 @@ TEST_F(SignalGeneratorTest, ExpressionChannels) {
     EXPECT_DOUBLE_EQ(sim.vars.Read(83), std::exp(1.0));
 }
 
+TEST_F(SignalGeneratorTest, LoadKeepsTextsAndContinuesFilter) {
+    GeneratorChannel& medium = gen.channel(2);
+    medium.fields = {3, "4", "10", "90", "63.50", 0, 0};
+    GeneratorChannel& constant = gen.channel(1);
+    constant.fields = {0, "Carga", "/", "/", "35", 0, 0};
+    gen.LoadChannels(sim);
+    EXPECT_EQ(medium.fields.Desc, "4");
+    EXPECT_EQ(medium.state.filter, 63.5);
+    EXPECT_EQ(medium.applied.p, 4.0);
+    EXPECT_EQ(sim.vars.Read(82), 63.5);
+    EXPECT_EQ(sim.vars.Description(82), "Aleatório Médio");
+    EXPECT_EQ(sim.vars.Read(81), 35.0);
+    EXPECT_EQ(sim.vars.Description(81), "Carga");
+}
+
 TEST_F(SignalGeneratorTest, ValueFieldsUpdateInBatchMode) {
     GeneratorChannel& c = Channel(1, SignalType::FastRandom, "x", "10", "10");
     sim.batch = true;

@@ -132,13 +132,6 @@ TEST_F(AnimatedTextTest, ChoosingAVariableFillsTheFields) {
     EXPECT_EQ(text.applied.spanMax, 200.0);
 }
 
-TEST_F(AnimatedTextTest, SpanEditsCarryOverToAlarms) {
-    text.SetEdit1("80");
-    text.SetEdit4("20");
-    EXPECT_EQ(text.fields.Edit2, "80");
-    EXPECT_EQ(text.fields.Edit3, "20");
-}
-
 TEST_F(AnimatedTextTest, RefreshOnEverySixthTick) {
     text.Evaluate(sim);
     EXPECT_EQ(text.display.Label1, "0.00 ");  // span minimum before anything is set

@@ -36,11 +36,7 @@ TEST(CalcFunctionSplit, DoubleSymbolsComeFirst) {
     EXPECT_EQ(s.a, "1<2");
     EXPECT_EQ(s.b, "3<<4");
     EXPECT_EQ(SplitCalcFunction("1<<2>3").form, CalcForm::Less);
-    s = SplitCalcFunction("1<2>3");
-    EXPECT_EQ(s.form, CalcForm::HighSelect);
-    EXPECT_EQ(s.a, "1<2");
-    EXPECT_EQ(SplitCalcFunction("1<2").form, CalcForm::LowSelect);
-    EXPECT_EQ(SplitCalcFunction("1+2").form, CalcForm::Single);
+    EXPECT_EQ(SplitCalcFunction("1<2>3").form, CalcForm::HighSelect);
 }
 
 TEST_F(CalcBlockTest, ComparisonsAndSelectors) {

@@ -33,7 +33,7 @@ void Simulation::EvaluationPass(const std::function<void()>& afterCalcBlocks) {
     calcs.ForEach([this](CalcBlock& c) { c.Compute(*this); });
     if (afterCalcBlocks) afterCalcBlocks();
     controllers.ForEach([this](Controller& c) { c.Compute(*this); });
-    if (characterizer_->Lin1Ativar) characterizer_->Compute(*this);
+    if (characterizer_->fields.Lin1Ativar) characterizer_->Compute(*this);
 }
 
 bool Simulation::Tick(double nowMs) {

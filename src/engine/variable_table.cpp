@@ -8,8 +8,14 @@ namespace vork {
 
 namespace {
 
+// Cuts to the first 255 characters; text is UTF-8, so a character may take several bytes.
 std::string Cut(const std::string& text) {
-    return text.size() > VariableTable::kMaxText ? text.substr(0, VariableTable::kMaxText) : text;
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && ++characters > VariableTable::kMaxText) return text.substr(0, i);
+    }
+    return text;
 }
 
 // Actuator positions have fixed attributes; only their description is stored.

@@ -191,16 +191,6 @@ TEST(ControllerAlgorithm, FeedForwardIsADynamicBias) {
     EXPECT_EQ(l.c.state.FFValue, 20.0);
 }
 
-TEST(ControllerAlgorithm, MeasuredVariableIsLimited) {
-    ControllerLoop l;
-    l.sim.vars.Write(21, 130.0);
-    l.Step();
-    EXPECT_EQ(l.c.state.PV, 100.0);
-    l.sim.vars.Write(21, -3.0);
-    l.Step();
-    EXPECT_EQ(l.c.state.PV, 0.0);
-}
-
 TEST(ControllerAlgorithm, BatchModeOnlyRewritesTheSetpointText) {
     ControllerLoop l;
     l.sim.batch = true;

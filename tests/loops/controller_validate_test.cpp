@@ -90,8 +90,10 @@ TEST(ControllerValidate, DecimalsFollowTheRangeSpan) {
     struct Case {
         const char* max;
         int decimals;
+        const char* spText;  // SP 50 %
     };
-    for (Case k : {Case{"0.5", 4}, Case{"1", 3}, Case{"10", 2}, Case{"999", 1}, Case{"1000", 0}}) {
+    for (Case k : {Case{"0.5", 4, "0.2500"}, Case{"1", 3, "0.500"}, Case{"10", 2, "5.00"},
+                   Case{"999", 1, "499.5"}, Case{"1000", 0, "500"}}) {
         Simulation sim;
         sim.vars.SetAttribute(21, AttributeField::UeMax, k.max);
         Controller& c = sim.controllers.Fill(1);
@@ -99,9 +101,7 @@ TEST(ControllerValidate, DecimalsFollowTheRangeSpan) {
         c.state.SP = 50.0;
         c.Validate(sim);
         EXPECT_EQ(c.state.Decimals, k.decimals) << k.max;
-        EXPECT_EQ(c.faceplate.SPText.size(), c.faceplate.SPText.find('.') == std::string::npos
-                                                 ? c.faceplate.SPText.size()
-                                                 : c.faceplate.SPText.find('.') + 1 + k.decimals);
+        EXPECT_EQ(c.faceplate.SPText, k.spText);
     }
 }
 

@@ -61,6 +61,16 @@ double ParseLenient(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::optional<double> ParseWholeNumber(std::string_view text) {
+    size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos) return std::nullopt;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    size_t body = NumberBodyLength(text, i);
+    if (body == 0) return std::nullopt;
+    if (text.find_first_not_of(' ', i + body) != std::string_view::npos) return std::nullopt;
+    return ParseLenient(text);
+}
+
 std::optional<int> ParseStrictInt(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ')

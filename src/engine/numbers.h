@@ -16,6 +16,11 @@ double ParseLenient(std::string_view text);
 // number body: digits, one point and an exponent. No sign, no blanks.
 size_t NumberBodyLength(std::string_view text, size_t start = 0);
 
+// A number field that a check can refuse: optional blanks and sign, a number body, optional
+// trailing blanks, nothing else. Empty when the text is not such a number. Fields that take a
+// comma as decimal separator convert it first (CommaToPoint).
+std::optional<double> ParseWholeNumber(std::string_view text);
+
 // A strict integer: optional blanks and sign, then digits only, within the int range.
 std::optional<int> ParseStrictInt(std::string_view text);
 

@@ -43,6 +43,8 @@ class Simulation {
     Language language = Language::Portuguese;
     EvalPath evalPath = EvalPath::Reference;
     ScanCycle scan;
+    // The folder of the controllers' trend archives, chosen once per run; empty at start.
+    std::string trendArchiveFolder;
 
     // Substitutes variables, then evaluates; leaves the error text of this evaluation.
     double Eval(std::string_view expression);

@@ -1,9 +1,10 @@
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/equation.h"
+#include "engine/numbers.h"
 #include "engine/simulation.h"
-#include "loops/number_field.h"
 #include "loops/process_block.h"
 #include "loops/process_texts.h"
 
@@ -27,9 +28,9 @@ bool Consistent(Simulation& sim, const std::string& expression, double* value = 
 
 // Parses into `target` even when the text is refused, so the refused value stays in force.
 bool LatchNumber(const std::string& text, double& target) {
-    NumberField field = ParseNumberField(text);
-    target = field.value;
-    return field.ok;
+    std::optional<double> v = ParseWholeNumber(text);
+    target = v.value_or(ParseLenient(text));
+    return v.has_value();
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ void ProcessBlock::LatchTypeParameters(Simulation& sim, std::vector<std::string>
         case kIntegrator:
             // The start value is taken as typed and not checked.
             if (state.InitPending) {
-                state.transfer.Y1old = ParseNumberField(fields.ValorInicialText).value;
+                state.transfer.Y1old = ParseLenient(fields.ValorInicialText);
                 state.InitPending = false;
             }
             break;

@@ -39,6 +39,14 @@ TEST(ParseLenient, OutOfRangeStaysFinite) {
     EXPECT_EQ(ParseLenient("1E-999"), 0.0);
 }
 
+TEST(ParseWholeNumber, RefusesAnythingButOneNumber) {
+    EXPECT_EQ(ParseWholeNumber(" -2.5 "), -2.5);
+    EXPECT_EQ(ParseWholeNumber("1E3"), 1000.0);
+    EXPECT_EQ(ParseWholeNumber(".5"), 0.5);
+    for (const char* bad : {"", " ", "abc", "2,5", "1E", "2x", "-", "1 2", "12a"})
+        EXPECT_EQ(ParseWholeNumber(bad), std::nullopt) << bad;
+}
+
 TEST(ParseStrictInt, AcceptsOnlyWholeIntegers) {
     EXPECT_EQ(ParseStrictInt("42"), 42);
     EXPECT_EQ(ParseStrictInt(" -7"), -7);

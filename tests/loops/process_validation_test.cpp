@@ -4,24 +4,12 @@
 #include <vector>
 
 #include "engine/simulation.h"
-#include "loops/number_field.h"
 #include "loops/process_block.h"
 
 namespace vork {
 namespace {
 
 using Messages = std::vector<std::string>;
-
-TEST(NumberField, AcceptsOnlyWholeNumbers) {
-    EXPECT_TRUE(ParseNumberField(" -2.5 ").ok);
-    EXPECT_TRUE(ParseNumberField("1E3").ok);
-    EXPECT_TRUE(ParseNumberField(".5").ok);
-    EXPECT_EQ(ParseNumberField("1E3").value, 1000.0);
-    for (const char* bad : {"", " ", "abc", "2,5", "1E", "2x", "-", "1 2"})
-        EXPECT_FALSE(ParseNumberField(bad).ok) << bad;
-    EXPECT_EQ(ParseNumberField("2,5").value, 2.0);
-    EXPECT_EQ(ParseNumberField("abc").value, 0.0);
-}
 
 TEST(ProcessValidation, DefaultsPassAndSetTheIdentity) {
     Simulation sim;

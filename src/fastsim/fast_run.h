@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "fastsim/loop_curves.h"
+
+namespace vork {
+
+class Simulation;
+
+// Positions of the test-signal list.
+enum class TestSignal { Prompt = 0, None = 1, SetpointStep = 2, LoadStep = 3 };
+
+struct RunInputs {
+    int windowSeconds = 1800;  // W: 1800, 3600, 7200 or 14400
+    double dt = 0.5;           // seconds
+    TestSignal signal = TestSignal::Prompt;
+    std::string amplitudeText = "10";  // step amplitude, percent, a strict integer
+    bool normalize = true;             // record PV and SP in percent, else engineering units
+    bool archive = false;
+    std::string archiveBase = "DadosDesempenho";
+    std::filesystem::path folder = ".";  // where the archive is written
+};
+
+struct RunOutcome {
+    LoopConfigs loops;
+    LoopCurveSet curves;
+    std::string archiveName;  // the file written, empty without archive
+    std::string error;        // empty when the run completed
+};
+
+// The list positions of the window and step lists and their values.
+int WindowSeconds(int position);
+double TimeStep(int position);
+
+// Steps the live plant offline over the window in batch mode, applies the test step once shortly
+// after the start, records PV, SP and CO of every active loop once per simulated second and
+// archives the variable table when asked. The scan timer is stopped for the run and runs again
+// afterwards. `progress` receives 0..100 whenever the value changes.
+RunOutcome RunFastSimulation(Simulation& sim, const RunInputs& inputs,
+                             const std::function<void(int)>& progress = {});
+
+}  // namespace vork

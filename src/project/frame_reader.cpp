@@ -32,7 +32,7 @@ class FrameReader {
 
     void ReadHeader(std::string_view fileName);
     std::string ReadCatalogue(std::string line);
-    std::string ReadTracks(std::string line);
+    void ReadTracks(const std::string& line);
     void ReadTrack(int k);
     void ReadGroup(const Group& group);
     void ReadPositions();
@@ -55,10 +55,9 @@ class FrameReader {
 std::vector<std::string> FrameReader::Read(std::string_view fileName) {
     Progress(5);
     ReadHeader(fileName);
-    std::string line = ReadCatalogue(in_.Next());
+    std::string afterCatalogue = ReadCatalogue(in_.Next());
     if (frame_.catalogueRead) frame_.catalogueRead();
-    line = ReadTracks(std::move(line));
-    // `line` stands for the controller group's marker, which is not compared.
+    ReadTracks(afterCatalogue);
     Progress(10);
     for (const Group& group : kGroups) {
         if (group.kind != SlotKind::Controller) in_.Skip();
@@ -96,11 +95,13 @@ std::string FrameReader::ReadCatalogue(std::string line) {
     return in_.Next();
 }
 
-std::string FrameReader::ReadTracks(std::string line) {
-    if (line != kTracksMarker) return line;
+// Either way the controller group's marker line is consumed without being compared: it is
+// `line` itself when the file has no slider section.
+void FrameReader::ReadTracks(const std::string& line) {
+    if (line != kTracksMarker) return;
     for (int k = 1; k <= Workspace::kTracks; ++k)
         ReadTrack(k);
-    return in_.Next();
+    in_.Skip();
 }
 
 void FrameReader::ReadTrack(int k) {

@@ -70,4 +70,11 @@ std::string ToWindows1252(std::string_view utf8) {
     return out;
 }
 
+int CharacterCount(std::string_view utf8) {
+    int count = 0;
+    for (char c : utf8)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
 }  // namespace vork

@@ -13,4 +13,7 @@ std::string FromWindows1252(std::string_view bytes);
 // UTF-8 to Windows-1252. Characters the code page cannot hold, and malformed UTF-8, become "?".
 std::string ToWindows1252(std::string_view utf8);
 
+// Number of characters of a UTF-8 text, which is the number of bytes it takes on disk.
+int CharacterCount(std::string_view utf8);
+
 }  // namespace vork

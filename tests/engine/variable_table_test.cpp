@@ -77,7 +77,8 @@ TEST(VariableTable, TextsAreCutAt255Characters) {
     EXPECT_EQ(t.Attributes(5).lse.size(), 255u);
     EXPECT_EQ(t.Description(110).size(), 255u);
     std::string accents;
-    for (int i = 0; i < 300; ++i) accents += "ã";
+    for (int i = 0; i < 300; ++i)
+        accents += "ã";
     t.SetDescription(6, accents);
     EXPECT_EQ(t.Description(6).size(), 510u);  // 255 characters of two bytes each
 }

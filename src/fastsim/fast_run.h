@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "fastsim/indices.h"
 #include "fastsim/loop_curves.h"
 
 namespace vork {
@@ -26,9 +27,9 @@ struct RunInputs {
 };
 
 struct RunOutcome {
-    LoopConfigs loops;
-    LoopCurveSet curves;
+    LoopConfigs loops;        // the loop configuration the run recorded
     std::string archiveName;  // the file written, empty without archive
+    std::string message;      // Label5 after an archived run
     std::string error;        // empty when the run completed
 };
 
@@ -36,11 +37,16 @@ struct RunOutcome {
 int WindowSeconds(int position);
 double TimeStep(int position);
 
+// The step h at which the test step is applied: the first with round(100 h / N) > 10.
+long long TestStepInstant(long long n);
+
 // Steps the live plant offline over the window in batch mode, applies the test step once shortly
 // after the start, records PV, SP and CO of every active loop once per simulated second and
-// archives the variable table when asked. The scan timer is stopped for the run and runs again
-// afterwards. `progress` receives 0..100 whenever the value changes.
-RunOutcome RunFastSimulation(Simulation& sim, const RunInputs& inputs,
-                             const std::function<void(int)>& progress = {});
+// archives the variable table when asked, then scores every active loop into the upper results
+// table. Curves of present loops in `charts` are replaced; the others are left as they are. The
+// scan timer is stopped for the run and runs again afterwards, whatever it was before. `progress`
+// receives 0..100 whenever the value changes.
+RunOutcome RunFastSimulation(Simulation& sim, const RunInputs& inputs, LoopCurveSet& charts,
+                             ResultsTables& tables, const std::function<void(int)>& progress = {});
 
 }  // namespace vork

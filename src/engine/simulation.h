@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/expression_cache.h"
 #include "engine/random.h"
 #include "engine/scan_cycle.h"
 #include "engine/slots.h"
@@ -75,6 +76,8 @@ class Simulation {
 
   private:
     void DisplayRefresh();
+
+    ExpressionCache expressions_;  // compiled texts of the fast evaluation path
 
     std::unique_ptr<SignalGenerator> generator_;
     std::unique_ptr<Characterizer> characterizer_;

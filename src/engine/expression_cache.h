@@ -1,9 +1,9 @@
 #pragma once
 
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "engine/fast_equation.h"
 #include "engine/variable_table.h"
@@ -19,22 +19,30 @@ class ExpressionCache {
     // Evaluation without substitution, as EvaluateText(text, errorText).
     double EvalConstant(std::string_view text, std::string& errorText);
 
-    size_t size() const { return substituted_.size() + constant_.size(); }
+    size_t size() const { return substituted_.entries.size() + constant_.entries.size(); }
 
     // Texts typed character by character each compile once; past this many the cache restarts.
     static constexpr size_t kMaxEntries = 4096;
 
   private:
-    struct TextHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    struct Entry {
+        std::string text;
+        uint64_t hash;
+        FastExpression expression;
     };
-    using Map = std::unordered_map<std::string, FastExpression, TextHash, std::equal_to<>>;
+    // Open addressing over a power-of-two slot array, at most half full.
+    struct Table {
+        std::vector<Entry> entries;
+        std::vector<uint32_t> slots;  // 0: empty; otherwise entry index + 1
+        bool substitute;
 
-    static FastExpression& Find(Map& map, std::string_view text, bool substitute);
+        FastExpression& Find(std::string_view text);
+        void Place(uint64_t hash, uint32_t index);
+    };
 
-    Map substituted_;
-    Map constant_;
+    Table substituted_{{}, {}, true};
+    Table constant_{{}, {}, false};
+    RoundedVariables rounded_;
 };
 
 }  // namespace vork

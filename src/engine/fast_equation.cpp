@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <string>
 
@@ -176,7 +177,7 @@ class FastCompiler {
                 std::optional<uint16_t> r = NewRegister(1);
                 if (!r) return false;
                 reg = *r;
-                out_.ops_.push_back({Code::Load, 0, Right::Zero, false, reg, it.index, 0});
+                out_.ops_.push_back({Code::Load, 0, Right::Zero, false, false, reg, it.index, 0});
             }
             it = {Item::Kind::Value, 0, reg};
         }
@@ -336,7 +337,7 @@ class FastCompiler {
         std::optional<uint16_t> dst =
             NewRegister(static_cast<uint8_t>(std::min(leftMinus + resultMayBeNegative, 2)));
         if (!dst) return std::nullopt;
-        Operation o{Code::Apply, op, right, guarded, *dst, left, rightReg};
+        Operation o{Code::Apply, op, right, guarded, false, *dst, left, rightReg};
         if (leftKnown && (!usesRegister || known_[rightReg])) {
             ApplyStep(o, out_.registers_);
             known_[*dst] = true;
@@ -356,6 +357,13 @@ class FastCompiler {
             sum += terms[i].negate ? -v : v;
         }
         if (i == terms.size()) return Constant(FastRound15(sum));
+        if (terms.size() == 1) {
+            std::optional<uint16_t> dst = NewRegister(1);
+            if (!dst) return std::nullopt;
+            out_.ops_.push_back(
+                {Code::Copy, 0, Right::Zero, false, terms[0].negate, *dst, terms[0].reg, 0});
+            return dst;
+        }
         size_t first = out_.terms_.size();
         if (i > 0) {
             std::optional<uint16_t> prefix = Constant(sum);
@@ -365,7 +373,8 @@ class FastCompiler {
         out_.terms_.insert(out_.terms_.end(), terms.begin() + static_cast<long>(i), terms.end());
         std::optional<uint16_t> dst = NewRegister(1);
         if (!dst) return std::nullopt;
-        out_.ops_.push_back({Code::Sum, 0, Right::Zero, false, *dst, static_cast<uint16_t>(first),
+        out_.ops_.push_back({Code::Sum, 0, Right::Zero, false, false, *dst,
+                             static_cast<uint16_t>(first),
                              static_cast<uint16_t>(out_.terms_.size() - first)});
         return dst;
     }
@@ -382,6 +391,8 @@ class FastCompiler {
                 if (it->a != kNone) live[it->a] = true;
                 if (it->right == Right::Register || it->right == Right::NegatedRegister)
                     live[it->b] = true;
+            } else if (it->code == Code::Copy) {
+                live[it->a] = true;
             } else if (it->code == Code::Sum) {
                 for (size_t t = it->a; t < static_cast<size_t>(it->a) + it->b; ++t)
                     live[out_.terms_[t].reg] = true;
@@ -406,11 +417,16 @@ FastExpression FastExpression::Compile(std::string_view text, bool substitute) {
 namespace {
 
 bool Execute(const Operation& op, const std::vector<Term>& terms, Registers& r,
-             const VariableTable& vars) {
+             const VariableTable& vars, RoundedVariables& rounded) {
     switch (op.code) {
         case Code::Load:
-            Store(r, op.dst, FastRound15(vars.Read(op.a)));
+            Store(r, op.dst, rounded.Get(vars, op.a));
             return true;
+        case Code::Copy: {
+            double v = r.value[op.a];
+            Store(r, op.dst, 0.0 + (op.negate ? -v : v));  // as the sum from 0 would
+            return true;
+        }
         case Code::Apply:
             return ApplyStep(op, r);
         case Code::Sum: {
@@ -428,9 +444,19 @@ bool Execute(const Operation& op, const std::vector<Term>& terms, Registers& r,
 
 }  // namespace
 
-std::optional<double> FastExpression::Run(const VariableTable& vars) {
+double RoundedVariables::Get(const VariableTable& vars, int address) {
+    double x = vars.Read(address);
+    uint64_t bits = std::bit_cast<uint64_t>(x);
+    if (bits != raw_[address]) {
+        raw_[address] = bits;
+        rounded_[address] = FastRound15(x);
+    }
+    return rounded_[address];
+}
+
+std::optional<double> FastExpression::Run(const VariableTable& vars, RoundedVariables& rounded) {
     for (const Operation& op : ops_)
-        if (!Execute(op, terms_, registers_, vars)) return std::nullopt;
+        if (!Execute(op, terms_, registers_, vars, rounded)) return std::nullopt;
     return registers_.value[result_];
 }
 

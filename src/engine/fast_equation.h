@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -17,6 +18,16 @@
 // or group result is glued to a number character (2M21, M212, 1E(2)), whose parse depends on the
 // digits inserted.
 namespace vork {
+
+// The rounded (15-digit) value of each variable, recomputed only when the variable changes.
+class RoundedVariables {
+  public:
+    double Get(const VariableTable& vars, int address);
+
+  private:
+    std::array<uint64_t, 100> raw_{};  // bits of +0.0, whose rounded value is 0
+    std::array<double, 100> rounded_{};
+};
 
 class FastExpression {
   public:
@@ -37,9 +48,10 @@ class FastExpression {
 
     // Program only. The value, or nothing where the current values make the text parse in a
     // way the program does not follow; the reference decides those.
-    std::optional<double> Run(const VariableTable& vars);
+    std::optional<double> Run(const VariableTable& vars, RoundedVariables& rounded);
 
-    enum class Code : uint8_t { Load, Apply, Sum };
+    // Copy: a group of one rounded term is that term, Round15 being idempotent and symmetric.
+    enum class Code : uint8_t { Load, Apply, Sum, Copy };
     enum class Right : uint8_t { Zero, Register, NegatedRegister, NegativeZero };
     static constexpr uint16_t kNone = 0xffff;
 
@@ -48,8 +60,10 @@ class FastExpression {
         char op = 0;                // Apply: '*', '/' or '^'
         Right right = Right::Zero;  // Apply
         bool guarded = false;       // Apply: check the minus signs of the right register
+        bool negate = false;        // Copy
         uint16_t dst = 0;
-        uint16_t a = 0;  // Load: address; Apply: left register or kNone; Sum: first term
+        // Load: address; Apply: left register or kNone; Sum: first term; Copy: source register
+        uint16_t a = 0;
         uint16_t b = 0;  // Apply: right register; Sum: number of terms
     };
     struct Term {

@@ -1,5 +1,6 @@
 #include "engine/fast_round.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -46,11 +47,19 @@ constexpr int kMaxBinary = 121;
 // A scaled value below 1E15 has an ulp of at most 1/8, so it is off by at most 1/16.
 constexpr double kMaxScaleError = 0.0625;
 
-int FloorLog10Pow2(int binary) {
-    double v = binary * 0.30102999566398120;
-    int t = static_cast<int>(v);
-    return t - (v < t);
-}
+// floor(log10(2^binary)) over the binaries handled on doubles.
+constexpr auto kFloorLog10Pow2 = [] {
+    std::array<int8_t, kMaxBinary - kMinBinary + 1> t{};
+    for (int b = kMinBinary; b <= kMaxBinary; ++b) {
+        double v = b * 0.30102999566398120;
+        int i = static_cast<int>(v);
+        t[b - kMinBinary] = static_cast<int8_t>(i - (v < i));
+    }
+    return t;
+}();
+
+// Adding and subtracting 1.5 * 2^52 rounds a value below 2^51 to an integer, ties to even.
+constexpr double kRoundingConstant = 0x1.8p52;
 
 // |x| * 10^(14 - e), rounded once.
 double Scale(double a, int e) {
@@ -73,15 +82,17 @@ int SideOfMidpoint(double a, int e, double y, double f) {
     return (diff > error) - (diff < error);
 }
 
-// The 15-digit integer nearest to the exact scaled value, ties to even.
-double RoundScaled(double a, int e, double y) {
-    double f = static_cast<double>(static_cast<int64_t>(y));
-    double d = (y - f) - 0.5;
-    if (d > kMaxScaleError) return f + 1.0;
-    if (d < -kMaxScaleError) return f;
+// The 15-digit integer nearest to the exact scaled value, for a y within kMaxScaleError of a
+// midpoint: ties to even, as the formatter rounds.
+[[gnu::noinline, gnu::cold]] double RoundNearMidpoint(double a, int e, double y, double n) {
+    double f = y < n ? n - 1.0 : n;
     int side = SideOfMidpoint(a, e, y, f);
     if (side == 0) side = std::fmod(f, 2.0) == 0.0 ? -1 : 1;
     return side > 0 ? f + 1.0 : f;
+}
+
+[[gnu::noinline, gnu::cold]] double ThroughText(double x) {
+    return x == 0.0 ? 0.0 : Round15(x);
 }
 
 }  // namespace
@@ -89,12 +100,14 @@ double RoundScaled(double a, int e, double y) {
 double FastRound15(double x) {
     double a = std::fabs(x);
     int binary = static_cast<int>(std::bit_cast<uint64_t>(a) >> 52) - 1023;
-    if (binary < kMinBinary || binary > kMaxBinary) return a == 0.0 ? 0.0 : Round15(x);
+    if (binary < kMinBinary || binary > kMaxBinary) return ThroughText(x);
     // The estimate is the true decimal exponent or one below it.
-    int e = FloorLog10Pow2(binary);
+    int e = kFloorLog10Pow2[binary - kMinBinary];
     double y = Scale(a, e);
     if (y >= 1e15) y = Scale(a, ++e);
-    double n = RoundScaled(a, e, y);
+    double n = (y + kRoundingConstant) - kRoundingConstant;
+    // The exact value is within kMaxScaleError of y, so away from a midpoint y rounds alike.
+    if (std::fabs(y - n) >= 0.5 - kMaxScaleError) n = RoundNearMidpoint(a, e, y, n);
     double v = e >= 14 ? n * kPow10[e - 14] : n / kPow10[14 - e];
     return x < 0 ? -v : v;
 }

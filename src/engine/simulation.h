@@ -42,7 +42,7 @@ class Simulation {
     std::string errorText;
     Random random;
     Language language = Language::Portuguese;
-    EvalPath evalPath = EvalPath::Reference;
+    EvalPath evalPath = EvalPath::Fast;
     ScanCycle scan;
 
     // Substitutes variables, then evaluates; leaves the error text of this evaluation.

@@ -131,9 +131,9 @@ class Generator {
     }
 
     std::string Reference() {
-        static const char* const kRefs[] = {"M01", "M02", "M05", "M21", "M22", "M99", "M21",
-                                            "M22", "m21", "m05", "M00", "M1+", "M 5", "M-1",
-                                            "M+2", "M1,", "M 1", "M 21"};
+        static const char* const kRefs[] = {"M01", "M02", "M05", "M21", "M22", "M99",
+                                            "M21", "M22", "m21", "m05", "M00", "M1+",
+                                            "M 5", "M-1", "M+2", "M1,", "M 1", "M 21"};
         return kRefs[Pick(std::size(kRefs))];
     }
 
@@ -159,7 +159,8 @@ class Generator {
     std::string Product(int depth) {
         std::string s = Factor(depth);
         for (int n = static_cast<int>(Pick(3)); n > 0; --n) {
-            static const char* const kOps[] = {"*", "/", "^", "*", "/", "^", "*-", "/-", "^-", "*+"};
+            static const char* const kOps[] = {"*", "/",  "^",  "*",  "/",
+                                               "^", "*-", "/-", "^-", "*+"};
             s += Blank() + kOps[Pick(std::size(kOps))] + Blank() + Factor(depth);
         }
         return s;

@@ -365,6 +365,8 @@ class FastCompiler {
             return dst;
         }
         size_t first = out_.terms_.size();
+        // Term positions are 16-bit; a text this long is left to the reference.
+        if (first + terms.size() + 1 > kMaxRegisters) return std::nullopt;
         if (i > 0) {
             std::optional<uint16_t> prefix = Constant(sum);
             if (!prefix) return std::nullopt;

@@ -127,6 +127,14 @@ TEST(FastEquation, MinusSignsAfterAnOperatorDependOnTheValue) {
     EXPECT_EQ(EvalBoth("2*M21/-4", 3).fast, -1.5);
 }
 
+TEST(FastEquation, VeryLongTextsStayExact) {
+    // More terms than 16-bit positions can hold, all on one variable register.
+    std::string text = "M21";
+    for (int i = 0; i < 70000; ++i)
+        text += "+M21";
+    EXPECT_EQ(FastExpression::Compile(text, true).kind(), Kind::Reference);
+}
+
 TEST(FastEquation, ErrorTextFollowsEveryEvaluation) {
     Simulation sim;
     sim.evalPath = EvalPath::Fast;

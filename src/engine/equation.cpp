@@ -13,10 +13,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsAllowed(char c) {
-    return IsDigit(c) || std::string_view(".E +-()/*^").find(c) != std::string_view::npos;
-}
-
 // A number character: digit, ".", "E", or a sign standing directly after an "E".
 bool IsNumberChar(const std::string& s, size_t i) {
     char c = s[i];
@@ -34,18 +30,6 @@ size_t RunEnd(const std::string& s, size_t i) {
 // Value of a run of number characters; a malformed run reads as its longest valid prefix.
 double RunValue(const std::string& s, size_t begin, size_t end) {
     return ParseLenient(std::string_view(s).substr(begin, end - begin));
-}
-
-double Apply(char op, double a, double b) {
-    switch (op) {
-        case '*':
-            return a * b;
-        case '/':
-            return b == 0.0 ? 9999.0 : a / b;
-        default:  // '^'; the left operand is never negative.
-            if (b == 0.0) return 1.0;
-            return a > 0.0 ? std::exp(b * std::log(a)) : 0.0;
-    }
 }
 
 // The written-back form: blanks are ignored during evaluation, so the blank sign is left out.
@@ -74,7 +58,7 @@ void OperatorPass(std::string& g) {
         double a = RunValue(g, left, p);
         double b = RunValue(g, rightBegin, right);
         if (negative) b = -b;
-        g.replace(left, right - left, WrittenBack(Apply(g[p], a, b)));
+        g.replace(left, right - left, WrittenBack(ApplyOperator(g[p], a, b)));
     }
 }
 
@@ -101,22 +85,41 @@ double ReduceGroup(std::string group) {
 
 }  // namespace
 
+double ApplyOperator(char op, double a, double b) {
+    switch (op) {
+        case '*':
+            return a * b;
+        case '/':
+            return b == 0.0 ? 9999.0 : a / b;
+        default:  // '^'; the left operand is never negative.
+            if (b == 0.0) return 1.0;
+            return a > 0.0 ? std::exp(b * std::log(a)) : 0.0;
+    }
+}
+
+int ReferenceNumber(std::string_view two) {
+    size_t i = 0;
+    while (i < two.size() && two[i] == ' ')
+        ++i;
+    bool negative = i < two.size() && two[i] == '-';
+    if (i < two.size() && (two[i] == '+' || two[i] == '-')) ++i;
+    int n = 0;
+    while (i < two.size() && IsDigit(two[i]))
+        n = n * 10 + (two[i++] - '0');
+    return negative ? -n : n;
+}
+
+bool IsExpressionChar(char c) {
+    return IsDigit(c) || std::string_view(".E +-()/*^").find(c) != std::string_view::npos;
+}
+
 std::string Substitute(std::string_view text, const VariableTable& vars) {
     std::string s(text);
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     for (size_t p = s.find('M'); p != std::string::npos; p = s.find('M', p)) {
         if (s.size() - p - 1 < 2) return "0";
-        std::string_view two = std::string_view(s).substr(p + 1, 2);
-        size_t i = 0;
-        while (i < two.size() && two[i] == ' ')
-            ++i;
-        bool negative = i < two.size() && two[i] == '-';
-        if (i < two.size() && (two[i] == '+' || two[i] == '-')) ++i;
-        int n = 0;
-        while (i < two.size() && IsDigit(two[i]))
-            n = n * 10 + (two[i++] - '0');
-        if (negative) n = -n;
+        int n = ReferenceNumber(std::string_view(s).substr(p + 1, 2));
         std::string replacement = (n >= 1 && n <= 99) ? SciText(vars.Read(n)) : "0";
         s.replace(p, 3, replacement);
         p += replacement.size();
@@ -134,7 +137,7 @@ std::string CommaToPoint(std::string_view text) {
 double EvaluateText(std::string_view text, std::string& errorText) {
     std::string s = "(" + CommaToPoint(text) + ")";
     for (char c : s) {
-        if (!IsAllowed(c)) {
+        if (!IsExpressionChar(c)) {
             errorText = kInconsistentEquation;
             return 0.0;
         }

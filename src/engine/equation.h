@@ -12,8 +12,19 @@ namespace vork {
 
 inline constexpr const char* kInconsistentEquation = "Inconsistência na Equação!";
 
+// The address named by the two characters after an "M": leading blanks, a sign, then digits up
+// to the first other character (none read gives 0). Only 1..99 name a variable.
+int ReferenceNumber(std::string_view twoChars);
+
+// The characters an expression may hold once its references are substituted.
+bool IsExpressionChar(char c);
+
 // Upper-cases a..z and replaces each "Mnn" by the scientific text of the variable's value.
 std::string Substitute(std::string_view text, const VariableTable& vars);
+
+// One operator of the reduction on its operands: "*", "/" (9999 for a zero divisor) or "^"
+// (1 for a zero exponent, exp(b ln a) for a positive base, 0 otherwise).
+double ApplyOperator(char op, double a, double b);
 
 // Every "," becomes ".".
 std::string CommaToPoint(std::string_view text);

@@ -20,10 +20,12 @@ Simulation::Simulation()
 Simulation::~Simulation() = default;
 
 double Simulation::Eval(std::string_view expression) {
+    if (evalPath == EvalPath::Fast) return expressions_.Eval(expression, vars, errorText);
     return EvaluateText(Substitute(expression, vars), errorText);
 }
 
 double Simulation::EvalConstant(std::string_view expression) {
+    if (evalPath == EvalPath::Fast) return expressions_.EvalConstant(expression, errorText);
     return EvaluateText(expression, errorText);
 }
 

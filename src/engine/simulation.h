@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/expression_cache.h"
 #include "engine/random.h"
 #include "engine/scan_cycle.h"
 #include "engine/slots.h"
@@ -41,7 +42,7 @@ class Simulation {
     std::string errorText;
     Random random;
     Language language = Language::Portuguese;
-    EvalPath evalPath = EvalPath::Reference;
+    EvalPath evalPath = EvalPath::Fast;
     ScanCycle scan;
     // The folder of the controllers' trend archives, chosen once per run; empty at start.
     std::string trendArchiveFolder;
@@ -77,6 +78,8 @@ class Simulation {
 
   private:
     void DisplayRefresh();
+
+    ExpressionCache expressions_;  // compiled texts of the fast evaluation path
 
     std::unique_ptr<SignalGenerator> generator_;
     std::unique_ptr<Characterizer> characterizer_;

@@ -1,0 +1,115 @@
+#include "engine/fast_round.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/numbers.h"
+
+namespace vork {
+
+namespace {
+
+// Every power up to 1E22 is exact in a double, so one multiplication or division by it is
+// correctly rounded.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kPow5[] = {1.0,
+                            5.0,
+                            25.0,
+                            125.0,
+                            625.0,
+                            3125.0,
+                            15625.0,
+                            78125.0,
+                            390625.0,
+                            1953125.0,
+                            9765625.0,
+                            48828125.0,
+                            244140625.0,
+                            1220703125.0,
+                            6103515625.0,
+                            30517578125.0,
+                            152587890625.0,
+                            762939453125.0,
+                            3814697265625.0,
+                            19073486328125.0,
+                            95367431640625.0,
+                            476837158203125.0,
+                            2384185791015625.0};
+
+// Binary exponents whose decimal exponent stays within -8..36 even after the one correction
+// below, so that every scale factor is an exact power of ten.
+constexpr int kMinBinary = -26;
+constexpr int kMaxBinary = 121;
+
+// A scaled value below 1E15 has an ulp of at most 1/8, so it is off by at most 1/16.
+constexpr double kMaxScaleError = 0.0625;
+
+// floor(log10(2^binary)) over the binaries handled on doubles.
+constexpr auto kFloorLog10Pow2 = [] {
+    std::array<int8_t, kMaxBinary - kMinBinary + 1> t{};
+    for (int b = kMinBinary; b <= kMaxBinary; ++b) {
+        double v = b * 0.30102999566398120;
+        int i = static_cast<int>(v);
+        t[b - kMinBinary] = static_cast<int8_t>(i - (v < i));
+    }
+    return t;
+}();
+
+// Adding and subtracting 1.5 * 2^52 rounds a value below 2^51 to an integer, ties to even.
+constexpr double kRoundingConstant = 0x1.8p52;
+
+// |x| * 10^(14 - e), rounded once.
+double Scale(double a, int e) {
+    return e <= 14 ? a * kPow10[14 - e] : a / kPow10[e - 14];
+}
+
+// Sign of the exact a * 10^(14 - e) - (f + 0.5), for a scaled value close to that midpoint.
+int SideOfMidpoint(double a, int e, double y, double f) {
+    if (e <= 14) {
+        double error = std::fma(a, kPow10[14 - e], -y);  // a * p == y + error exactly
+        double s = ((y - f) - 0.5) + error;
+        return (s > 0) - (s < 0);
+    }
+    // a against (2f + 1) * 5^k * 2^(k - 1), k = e - 14, both sides scaled by 2^(1 - k).
+    int k = e - 14;
+    double odd = 2.0 * f + 1.0;
+    double product = odd * kPow5[k];
+    double error = std::fma(odd, kPow5[k], -product);
+    double diff = std::ldexp(a, 1 - k) - product;  // exact: both sides are within a factor 2
+    return (diff > error) - (diff < error);
+}
+
+// The 15-digit integer nearest to the exact scaled value, for a y within kMaxScaleError of a
+// midpoint: ties to even, as the formatter rounds.
+[[gnu::noinline, gnu::cold]] double RoundNearMidpoint(double a, int e, double y, double n) {
+    double f = y < n ? n - 1.0 : n;
+    int side = SideOfMidpoint(a, e, y, f);
+    if (side == 0) side = std::fmod(f, 2.0) == 0.0 ? -1 : 1;
+    return side > 0 ? f + 1.0 : f;
+}
+
+[[gnu::noinline, gnu::cold]] double ThroughText(double x) {
+    return x == 0.0 ? 0.0 : Round15(x);
+}
+
+}  // namespace
+
+double FastRound15(double x) {
+    double a = std::fabs(x);
+    int binary = static_cast<int>(std::bit_cast<uint64_t>(a) >> 52) - 1023;
+    if (binary < kMinBinary || binary > kMaxBinary) return ThroughText(x);
+    // The estimate is the true decimal exponent or one below it.
+    int e = kFloorLog10Pow2[binary - kMinBinary];
+    double y = Scale(a, e);
+    if (y >= 1e15) y = Scale(a, ++e);
+    double n = (y + kRoundingConstant) - kRoundingConstant;
+    // The exact value is within kMaxScaleError of y, so away from a midpoint y rounds alike.
+    if (std::fabs(y - n) >= 0.5 - kMaxScaleError) n = RoundNearMidpoint(a, e, y, n);
+    double v = e >= 14 ? n * kPow10[e - 14] : n / kPow10[14 - e];
+    return x < 0 ? -v : v;
+}
+
+}  // namespace vork

@@ -2,6 +2,7 @@
 
 #include "engine/characterizer.h"
 #include "engine/signal_generator.h"
+#include "project/workspace_refresh.h"
 
 namespace vork {
 
@@ -40,6 +41,7 @@ FileResult Project::LoadBytes(std::string bytes, std::string_view name) {
 
 FileResult Project::Finish(FileResult result, const std::filesystem::path& path) {
     if (result.ok()) {
+        RefreshWorkspace(workspace, sim);
         fileName = path;
         MarkSaved();
     } else {
@@ -52,6 +54,7 @@ FileResult Project::Finish(FileResult result, const std::filesystem::path& path)
 FileResult Project::Save(const std::filesystem::path& path) {
     FileResult result = SaveSimulationFile(path, Frame());
     if (result.ok()) {
+        RefreshWorkspace(workspace, sim);
         fileName = path;
         MarkSaved();
     }

@@ -8,5 +8,8 @@
 namespace vork::cli {
 
 int Eval(const std::vector<std::string>& args);
+int Check(const std::vector<std::string>& args);
+int Resave(const std::vector<std::string>& args);
+int Step(const std::vector<std::string>& args);
 
 }  // namespace vork::cli

@@ -7,7 +7,12 @@
 namespace {
 
 void PrintUsage() {
-    std::fprintf(stderr, "usage: vork-sim eval [--set Mnn=VALUE]... EXPRESSION\n");
+    std::fprintf(stderr,
+                 "usage: vork-sim eval [--set Mnn=VALUE]... EXPRESSION\n"
+                 "       vork-sim check FILE\n"
+                 "       vork-sim resave IN OUT\n"
+                 "       vork-sim step FILE [--passes N] [--dt S] [--every K] "
+                 "[--vars M21,M01,...] [--seed N]\n");
 }
 
 }  // namespace
@@ -21,6 +26,9 @@ int main(int argc, char** argv) {
     std::string command = args.front();
     args.erase(args.begin());
     if (command == "eval") return vork::cli::Eval(args);
+    if (command == "check") return vork::cli::Check(args);
+    if (command == "resave") return vork::cli::Resave(args);
+    if (command == "step") return vork::cli::Step(args);
     std::fprintf(stderr, "vork-sim: unknown command '%s'\n", command.c_str());
     PrintUsage();
     return 2;

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/characterizer.h"
 #include "engine/simulation.h"
 #include "engine/variable_table.h"
-#include "project/characterizer_fields.h"
 #include "project/line_reader.h"
 #include "project/line_writer.h"
 #include "project/object_records.h"
@@ -21,7 +21,7 @@ namespace vork {
 struct ProjectFrame {
     Workspace& workspace;
     VariableTable& vars;  // catalogue, descriptions of M15..M20 and the operator input values
-    CharacterizerFields& characterizer;
+    CharacterizerFields& characterizer;  // the live characterizer's fields
     ObjectRecords& records;
     Language language = Language::Portuguese;
     std::function<void(int)> progress;    // load progress in percent, 5 .. 100

@@ -1,5 +1,6 @@
 #include "project/record_grammar.h"
 
+#include "engine/numbers.h"
 #include "project/value_forms.h"
 #include "project/windows1252.h"
 
@@ -20,6 +21,14 @@ std::string ItemPrefix(char kind, std::optional<int> identifier, int item) {
     prefix += kind;
     if (identifier) prefix += TwoDigits(*identifier);
     return prefix + "/" + TwoDigits(item) + "} ";
+}
+
+std::string StateText(double value) {
+    return Fixed(value, 2, 4);
+}
+
+int ListPosition(int position, int entries) {
+    return position >= 0 && position < entries ? position : -1;
 }
 
 std::string ValueFrom(std::string_view line, int position) {

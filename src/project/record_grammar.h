@@ -24,6 +24,13 @@ std::string ItemPrefix(char kind, std::optional<int> identifier, int item);
 constexpr int kPrefixWithIdentifier = 9;
 constexpr int kPrefixWithoutIdentifier = 7;
 
+// A state value: fixed real 4.2, the number to two decimals in at least four characters.
+std::string StateText(double value);
+
+// A list position read from a file: the position when the list has that entry, otherwise -1,
+// nothing selected, as a list control does with an index it does not hold.
+int ListPosition(int position, int entries);
+
 // The part of a line from character `position` (1-based) on; empty when the line is shorter.
 // Characters, not bytes: each stands for one byte on disk.
 std::string ValueFrom(std::string_view line, int position);
@@ -58,6 +65,8 @@ class RecordReader {
     int Integer(std::string_view key);
     // Stops the load with a LoadError when the value is not a strict integer.
     int StrictInteger(std::string_view key);
+    // A value already read, as a strict integer of the line it came from.
+    int StrictValue(std::string_view value) const { return in_.StrictInteger(value); }
     double Real(std::string_view key);
 
   private:

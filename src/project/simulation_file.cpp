@@ -46,9 +46,15 @@ FileResult LoadSimulationFile(const std::filesystem::path& path, const ProjectFr
     std::string bytes;
     result.error = ReadBytes(path, frame.language, bytes);
     if (!result.ok()) return result;
+    return ReadSimulationBytes(std::move(bytes), path.stem().string(), frame);
+}
+
+FileResult ReadSimulationBytes(std::string bytes, std::string_view fileName,
+                               const ProjectFrame& frame) {
+    FileResult result;
     LineReader in(std::move(bytes));
     try {
-        result.messages = ReadFrame(frame, in, path.stem().string());
+        result.messages = ReadFrame(frame, in, fileName);
     } catch (const LoadError& e) {
         result.error = e.Message(frame.language);
     }

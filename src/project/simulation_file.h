@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "project/frame.h"
@@ -26,5 +27,9 @@ FileResult SaveSimulationFile(const std::filesystem::path& path, const ProjectFr
 // Reads a project into a workspace that starts as a new project. On failure the project is
 // partly read; the caller starts a new project.
 FileResult LoadSimulationFile(const std::filesystem::path& path, const ProjectFrame& frame);
+
+// The same from the file's bytes; `fileName` is its name without folder and extension.
+FileResult ReadSimulationBytes(std::string bytes, std::string_view fileName,
+                               const ProjectFrame& frame);
 
 }  // namespace vork

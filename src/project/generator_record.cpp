@@ -1,0 +1,61 @@
+#include <algorithm>
+
+#include "engine/signal_generator.h"
+#include "engine/simulation.h"
+#include "project/record_grammar.h"
+#include "project/records.h"
+#include "project/value_forms.h"
+
+namespace vork {
+
+namespace {
+
+constexpr std::string_view kHeader = "<Parametros>";
+// Channels 11..16 have no minimum or maximum; their items hold this constant.
+constexpr std::string_view kNoLimit = "/";
+constexpr int kStrictTypeChannels = 2;  // the type position of channels 1 and 2 is strict
+
+bool HasLimits(int k) {
+    return k <= SignalGenerator::kComputedChannels;
+}
+
+void ReadChannel(SignalGenerator& generator, int k, Language language, RecordReader& record) {
+    GeneratorChannelFields& f = generator.channel(k).fields;
+    f.Tipo = k <= kStrictTypeChannels ? record.StrictInteger("") : record.Integer("");
+    f.Desc = record.Bilingual("", language);
+    std::string min = record.Text("");
+    std::string max = record.Text("");
+    if (HasLimits(k)) {
+        f.Min = std::move(min);
+        f.Max = std::move(max);
+    }
+    f.Valor = record.Text("");
+    // The 0/1 choice has two entries: a position past the last selects the last.
+    if (f.Tipo == static_cast<int>(SignalType::Constant01))
+        f.ValorDig = std::clamp(record.StrictValue(f.Valor), 0, 1);
+}
+
+}  // namespace
+
+void WriteGeneratorSection(const SignalGenerator& generator, LineWriter& out) {
+    RecordWriter record(out, 'P', std::nullopt);
+    record.Header(kHeader);
+    for (int k = 1; k <= SignalGenerator::kChannels; ++k) {
+        const GeneratorChannelFields& f = generator.channel(k).fields;
+        record.Item("", IntegerText(f.Tipo));
+        record.Item("", f.Desc);
+        record.Item("", HasLimits(k) ? std::string_view(f.Min) : kNoLimit);
+        record.Item("", HasLimits(k) ? std::string_view(f.Max) : kNoLimit);
+        record.Item("", f.Valor);
+    }
+}
+
+void ReadGeneratorSection(SignalGenerator& generator, Simulation& sim, LineReader& in) {
+    RecordReader record(in, kPrefixWithoutIdentifier);
+    record.SkipHeader();
+    for (int k = 1; k <= SignalGenerator::kChannels; ++k)
+        ReadChannel(generator, k, sim.language, record);
+    generator.LoadChannels(sim);
+}
+
+}  // namespace vork

@@ -1,0 +1,44 @@
+#include "project/workspace_refresh.h"
+
+#include "engine/animated_text.h"
+#include "engine/calc_block.h"
+#include "loops/controller.h"
+#include "loops/process_block.h"
+#include "loops/trend_recorder.h"
+
+namespace vork {
+
+namespace {
+
+template <class Markers, class Objects, class Tag>
+void RefreshMarkers(Markers& markers, const Objects& slots, Tag tag) {
+    for (int n = 1; n <= Objects::kCount; ++n) {
+        const auto* object = slots.Get(n);
+        if (!object) continue;
+        ObjectMarker& marker = markers[n - 1];
+        marker.visible = marker.checked;
+        marker.caption = tag(*object);
+    }
+}
+
+}  // namespace
+
+void RefreshWorkspace(Workspace& ws, const Simulation& sim) {
+    RefreshMarkers(ws.controllers, sim.controllers,
+                   [](const Controller& c) { return c.fields.TagText; });
+    RefreshMarkers(ws.processes, sim.processes,
+                   [](const ProcessBlock& p) { return p.fields.TagText; });
+    RefreshMarkers(ws.calcs, sim.calcs, [](const CalcBlock& c) { return c.fields.TagText; });
+    RefreshMarkers(ws.recorders, sim.recorders,
+                   [](const TrendRecorder& r) { return r.fields.TagText; });
+    for (int n = 1; n <= sim.texts.kCount; ++n) {
+        const AnimatedText* text = sim.texts.Get(n);
+        if (!text) continue;
+        TextMarker& marker = ws.texts[n - 1];
+        marker.labelCaption = text->fields.DescricaoText;
+        marker.visible = marker.checked;
+        marker.labelVisible = marker.visible;
+    }
+}
+
+}  // namespace vork

@@ -11,5 +11,6 @@ int Eval(const std::vector<std::string>& args);
 int Check(const std::vector<std::string>& args);
 int Resave(const std::vector<std::string>& args);
 int Step(const std::vector<std::string>& args);
+int Run(const std::vector<std::string>& args);
 
 }  // namespace vork::cli

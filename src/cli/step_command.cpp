@@ -1,4 +1,3 @@
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -6,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/calc_block.h"
 #include "engine/numbers.h"
@@ -33,13 +33,6 @@ struct StepOptions {
 bool Refuse(const std::string& reason) {
     std::fprintf(stderr, "vork-sim step: %s\n%s", reason.c_str(), kUsage);
     return false;
-}
-
-std::optional<uint64_t> ParseSeed(const std::string& text) {
-    uint64_t value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
 }
 
 // "M21" or "m21": M01..M99 and the actuator positions M101..M124.

@@ -4,26 +4,12 @@
 #include <cstdio>
 #include <string>
 
+#include "support/run_sim.h"
+
 namespace {
 
-struct Output {
-    std::string text;
-    int status;
-};
-
-// Runs vork-sim with `args` (already shell-quoted) and captures its standard output.
-Output RunSim(const std::string& args) {
-    std::string command = std::string(VORK_SIM_PATH) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    Output out{"", -1};
-    if (!pipe) return out;
-    std::array<char, 256> buf{};
-    while (fgets(buf.data(), buf.size(), pipe))
-        out.text += buf.data();
-    int status = pclose(pipe);
-    out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
+using vork::RunSim;
+using vork::SimOutput;
 
 TEST(VorkSimEval, PrintsTheShortestRoundTripValue) {
     EXPECT_EQ(RunSim("eval '2^3^2'").text, "64\n");
@@ -33,7 +19,7 @@ TEST(VorkSimEval, PrintsTheShortestRoundTripValue) {
 }
 
 TEST(VorkSimEval, PrintsTheErrorTextOnASecondLine) {
-    Output out = RunSim("eval 'LN(5)'");
+    SimOutput out = RunSim("eval 'LN(5)'");
     EXPECT_EQ(out.text, "0\nInconsistência na Equação!\n");
     EXPECT_EQ(out.status, 0);
 }
@@ -41,7 +27,7 @@ TEST(VorkSimEval, PrintsTheErrorTextOnASecondLine) {
 TEST(VorkSimEval, MalformedSetIsAUsageError) {
     for (const char* bad : {"--set M21 'M21'", "--set M100=1 '1'", "--set M21=abc '1'",
                             "--set M21=5x '1'", "'1' --set", "", "'1' '2'"}) {
-        Output out = RunSim(std::string("eval ") + bad);
+        SimOutput out = RunSim(std::string("eval ") + bad);
         EXPECT_EQ(out.status, 2) << bad;
         EXPECT_EQ(out.text, "") << bad;
     }

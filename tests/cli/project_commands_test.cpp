@@ -7,34 +7,16 @@
 #include <sstream>
 #include <string>
 
-#include "../loops/temp_folder.h"
 #include "engine/numbers.h"
 #include "engine/signal_generator.h"
 #include "loops/controller.h"
 #include "loops/process_block.h"
 #include "project/project.h"
+#include "support/run_sim.h"
+#include "support/temp_folder.h"
 
 namespace vork {
 namespace {
-
-struct Output {
-    std::string text;
-    int status;
-};
-
-// Runs vork-sim with `args` (already shell-quoted); standard error is dropped.
-Output RunSim(const std::string& args) {
-    std::string command = std::string(VORK_SIM_PATH) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    Output out{"", -1};
-    if (!pipe) return out;
-    std::array<char, 256> buf{};
-    while (fgets(buf.data(), buf.size(), pipe))
-        out.text += buf.data();
-    int status = pclose(pipe);
-    out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
 
 const std::string kFixture = std::string(VORK_SOURCE_DIR) + "/tests/fixtures/closed_loop.smp";
 
@@ -67,7 +49,7 @@ void BuildClosedLoop(Simulation& sim) {
 }
 
 TEST(VorkSimStep, TheHandWrittenLoopFollowsTheLoopBuiltInCode) {
-    Output out = RunSim("step '" + kFixture + "' --passes 400 --every 4 --vars M21,M01,M61");
+    SimOutput out = RunSim("step '" + kFixture + "' --passes 400 --every 4 --vars M21,M01,M61");
     ASSERT_EQ(out.status, 0);
     Simulation sim;
     BuildClosedLoop(sim);
@@ -84,12 +66,12 @@ TEST(VorkSimStep, TheHandWrittenLoopFollowsTheLoopBuiltInCode) {
 }
 
 TEST(VorkSimStep, DefaultsAndTimeStep) {
-    Output out = RunSim("step '" + kFixture + "' --dt 0.5 --passes 3");
+    SimOutput out = RunSim("step '" + kFixture + "' --dt 0.5 --passes 3");
     EXPECT_EQ(out.status, 0);
     std::string header = out.text.substr(0, out.text.find('\n'));
     EXPECT_EQ(header, "pass,M21,M01");
     EXPECT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 4);
-    Output seeded = RunSim("step '" + kFixture + "' --seed 42 --passes 100");
+    SimOutput seeded = RunSim("step '" + kFixture + "' --seed 42 --passes 100");
     EXPECT_EQ(std::count(seeded.text.begin(), seeded.text.end(), '\n'), 101);
 }
 
@@ -100,7 +82,7 @@ TEST(VorkSimStep, UsageErrorsExit2) {
         std::string args = bad;
         size_t f = args.find('F');
         if (f != std::string::npos) args.replace(f, 1, "'" + kFixture + "'");
-        Output out = RunSim("step " + args);
+        SimOutput out = RunSim("step " + args);
         EXPECT_EQ(out.status, 2) << bad;
         EXPECT_EQ(out.text, "") << bad;
     }
@@ -108,7 +90,7 @@ TEST(VorkSimStep, UsageErrorsExit2) {
 }
 
 TEST(VorkSimCheck, PrintsTheMessagesAndFailsOnAStoppedLoad) {
-    Output clean = RunSim("check '" + kFixture + "'");
+    SimOutput clean = RunSim("check '" + kFixture + "'");
     EXPECT_EQ(clean.status, 0);
     EXPECT_EQ(clean.text, "");
 
@@ -118,14 +100,14 @@ TEST(VorkSimCheck, PrintsTheMessagesAndFailsOnAStoppedLoad) {
     p.sim.controllers.Get(1)->fields.KiText = "doze";
     p.sim.processes.Get(1)->fields.TempoMorto = "-1";
     ASSERT_TRUE(p.Save(folder.File("warn.smp")).ok());
-    Output warned = RunSim("check '" + folder.File("warn.smp") + "'");
+    SimOutput warned = RunSim("check '" + folder.File("warn.smp") + "'");
     EXPECT_EQ(warned.status, 0);
     EXPECT_EQ(warned.text, "Controlador 1: Ti inválido\nProcesso 21: Tempo Morto inválido\n");
 
     std::string broken = ReadFile(kFixture);
     broken.replace(broken.find("Indice lista PV:20"), 18, "Indice lista PV:2O");
     std::ofstream(folder.File("broken.smp"), std::ios::binary) << broken;
-    Output failed = RunSim("check '" + folder.File("broken.smp") + "'");
+    SimOutput failed = RunSim("check '" + folder.File("broken.smp") + "'");
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.text, "");
     EXPECT_EQ(RunSim("check").status, 2);

@@ -8,6 +8,7 @@
 #include "engine/simulation.h"
 #include "loops/controller.h"
 #include "loops/process_block.h"
+#include "support/temp_folder.h"
 
 namespace vork {
 namespace {
@@ -143,9 +144,8 @@ TEST_F(FastRunTest, InactiveAndAbsentLoopsAreLeftAlone) {
 }
 
 TEST_F(FastRunTest, ArchiveOfAnHourAtTwoHundredMilliseconds) {
-    fs::path folder = fs::temp_directory_path() / "vork_fast_run_archive";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    test::TempFolder temp;
+    fs::path folder = temp.path();
     RunInputs in;
     in.windowSeconds = 3600;
     in.dt = 0.2;
@@ -164,7 +164,6 @@ TEST_F(FastRunTest, ArchiveOfAnHourAtTwoHundredMilliseconds) {
     EXPECT_EQ(lines, 3601);
     EXPECT_TRUE(header.ends_with("0.2;3600;\r"));
     EXPECT_EQ(Run(in).archiveName, "DadosDesempenho_2.txd");
-    fs::remove_all(folder);
 }
 
 TEST_F(FastRunTest, UnwritableArchiveFolderIsReported) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "fastsim/paging.h"
+#include "support/temp_folder.h"
 
 namespace vork {
 namespace {
@@ -14,15 +15,6 @@ namespace fs = std::filesystem;
 
 class ArchiveTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("vork_txd_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     // Writes an archive of `seconds` lines where M01 = 60, M21 = k, M22 = 100 - k, M61 = 50.
     std::string WriteRun(int seconds) {
         ArchiveWriter w;
@@ -50,7 +42,8 @@ class ArchiveTest : public ::testing::Test {
         return lines;
     }
 
-    fs::path folder;
+    test::TempFolder temp;
+    fs::path folder{temp.path()};
     VariableTable vars;
 };
 

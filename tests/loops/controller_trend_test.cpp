@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controller_fixture.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace vork {
 namespace {

@@ -3,7 +3,7 @@
 #include "engine/simulation.h"
 #include "loops/controller.h"
 #include "loops/trend_recorder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace vork {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../loops/temp_folder.h"
+#include "support/temp_folder.h"
 #include "fake_records.h"
 #include "loops/process_texts.h"
 #include "rich_project.h"

@@ -13,7 +13,7 @@ class TempFolder {
   public:
     TempFolder() {
         std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("vork_trend_" + std::to_string(rd()));
+        path_ = std::filesystem::temp_directory_path() / ("vork_test_" + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

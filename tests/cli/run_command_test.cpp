@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/run_sim.h"
+#include "support/temp_folder.h"
+
+namespace vork {
+namespace {
+
+const std::string kExample =
+    "'" + std::string(VORK_SOURCE_DIR) + "/examples/basic flow loop/basic flow loop.smp'";
+
+int Fields(const std::string& line) {
+    int tabs = 0;
+    for (char c : line)
+        tabs += c == '\t';
+    return tabs + 1;
+}
+
+TEST(VorkSimRun, PrintsOneLineOfIndicesPerActiveLoop) {
+    SimOutput out = RunSim("run " + kExample + " --step sp:10 --seed 7");
+    ASSERT_EQ(out.status, 0);
+    ASSERT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 1);
+    EXPECT_TRUE(out.text.starts_with("1\tFIC-101\t"));
+    EXPECT_EQ(Fields(out.text), 9);
+    EXPECT_NE(out.text.find(" %\t"), std::string::npos);
+    // The same seed gives the same indices.
+    EXPECT_EQ(RunSim("run " + kExample + " --step sp:10 --seed 7").text, out.text);
+}
+
+TEST(VorkSimRun, EngineeringUnitsChangeTheSuffix) {
+    SimOutput out = RunSim("run " + kExample + " --engineering --window 1h --dt 1s --seed 1");
+    ASSERT_EQ(out.status, 0);
+    EXPECT_NE(out.text.find(" m3/h\t"), std::string::npos);
+}
+
+TEST(VorkSimRun, ReportsElapsedTimeOnStandardError) {
+    SimOutput out = RunSim("run " + kExample + " --dt 1s", true);
+    EXPECT_NE(out.text.find("elapsed: "), std::string::npos);
+}
+
+TEST(VorkSimRun, ArchiveIsWrittenInTheCurrentFolder) {
+    test::TempFolder temp;
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(temp.path());
+    SimOutput first = RunSim("run " + kExample + " --dt 1s --archive Aula", true);
+    SimOutput second = RunSim("run " + kExample + " --dt 1s --archive Aula", true);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_NE(first.text.find("archive: Aula_1.txd"), std::string::npos);
+    EXPECT_NE(second.text.find("archive: Aula_2.txd"), std::string::npos);
+    EXPECT_TRUE(temp.Has("Aula_1.txd"));
+    EXPECT_EQ(std::filesystem::file_size(temp.File("Aula_1.txd")) > 1800 * 99 * 5, true);
+}
+
+TEST(VorkSimRun, BadAmplitudeFailsWithTheConversionMessage) {
+    SimOutput out = RunSim("run " + kExample + " --step sp:2.5", true);
+    EXPECT_EQ(out.status, 1);
+    EXPECT_NE(out.text.find("'2.5' is not a valid integer value"), std::string::npos);
+}
+
+TEST(VorkSimRun, UsageErrors) {
+    for (const std::string& bad : std::vector<std::string>{
+             "", "--window 3h " + kExample, "--dt 2s " + kExample, "--step up:1 " + kExample,
+             "--step " + kExample, "--seed x " + kExample, "--path slow " + kExample, "--archive",
+             kExample + " " + kExample, "--bogus " + kExample}) {
+        EXPECT_EQ(RunSim("run " + bad).status, 2) << bad;
+    }
+    EXPECT_EQ(RunSim("run /nonexistent.smp").status, 1);
+}
+
+}  // namespace
+}  // namespace vork

@@ -82,4 +82,13 @@ double StepActuator(ActuatorState& s, const ActuatorParams& p, double u, double 
     return s.ActuatorPos;
 }
 
+void SettleActuator(ActuatorState& s, const ActuatorParams& p, double position) {
+    s.HystOut = s.StickFilter = s.StickRounded = s.x5old = position;
+    s.HystTop = position + (p.hysteresis > 0.0 ? p.hysteresis : 0.0);
+    s.StickOut = s.RateOut = position;
+    s.StickCount = 0;
+    s.Stuck = false;
+    s.CurveOut = s.ActuatorPos = ApplyValveCurve(p.curve, position);
+}
+
 }  // namespace vork

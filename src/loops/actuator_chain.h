@@ -31,6 +31,10 @@ struct ActuatorState {
 double StepActuator(ActuatorState& state, const ActuatorParams& params, double u, double rate,
                     double dt);
 
+// Puts every stage at rest on `position`, the stiction stage's last rounded output: what a block
+// restored from a file, which keeps only that stage's state, continues from.
+void SettleActuator(ActuatorState& state, const ActuatorParams& params, double position);
+
 // The stages, exposed so each can be exercised on its own.
 void StepHysteresis(ActuatorState& state, double width, double u);
 void StepStiction(ActuatorState& state, double band, double dt);

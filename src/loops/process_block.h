@@ -83,6 +83,7 @@ class ProcessBlock {
     // M21..M40 for slots 1..20, M71..M74 for slots 21..24.
     static int OutputAddress(int slot);
     int OutputAddress() const { return OutputAddress(slot_); }
+    int slot() const { return slot_; }
 
     void Compute(Simulation& sim);
 
@@ -100,7 +101,6 @@ class ProcessBlock {
     void Activate(const Simulation& sim);
     void MarkApplied();  // after a project load
 
-    int slot_;
     ProcessFields fields;
     ProcessLatched latched;
     ProcessState state;
@@ -112,6 +112,8 @@ class ProcessBlock {
     void LatchTypeParameters(Simulation& sim, std::vector<std::string>& messages);
     void LatchActuatorParameters(Simulation& sim, std::vector<std::string>& messages);
     void ApplyIdentity(Simulation& sim);
+
+    int slot_;
 };
 
 }  // namespace vork

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/simulation.h"
+#include "loops/actuator_chain.h"
 #include "loops/process_block.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
@@ -102,7 +103,9 @@ std::vector<std::string> ReadProcessRecord(ProcessBlock& b, Simulation& sim, Lin
     std::fill(s.delay.DelayLine.begin(), s.delay.DelayLine.end(), s.transfer.Y0old);
     std::vector<std::string> messages = b.Validate(sim);
     b.MarkApplied();
+    SettleActuator(s.actuator, b.latched.actuator, s.actuator.x5old);
     sim.vars.Write(b.OutputAddress(), s.Y2);
+    sim.vars.WriteActuator(b.slot(), s.actuator.ActuatorPos);
     return messages;
 }
 

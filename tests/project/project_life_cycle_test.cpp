@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/temp_folder.h"
 #include "fake_records.h"
 #include "loops/process_texts.h"
 #include "rich_project.h"
+#include "support/temp_folder.h"
 
 namespace vork {
 namespace {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fake_records.h"
+#include "loops/process_block.h"
+#include "loops/valve_curves.h"
 #include "rich_project.h"
 
 namespace vork {
@@ -84,6 +86,32 @@ TEST(ProjectRoundTrip, ALoopSavedMidRunContinuesWithoutABump) {
     }
     EXPECT_NEAR(lowest, flow, 0.05);
     EXPECT_NEAR(highest, flow, 0.05);
+}
+
+// The actuator chain is stored only by its stiction stage; the other stages restart at rest on
+// that position, so a valve with hysteresis, rate limit and lag does not close after a load.
+TEST(ProjectRoundTrip, ActuatorChainRestartsAtItsStoredPosition) {
+    Project running;
+    ProcessBlock& p = running.sim.processes.Fill(1);
+    p.fields.Histerese = "2";
+    p.fields.ratetext = "5";
+    p.fields.tal = "3";
+    p.fields.ComboBox1 = kCurveEqualPercentage;
+    p.Validate(running.sim);
+    running.sim.vars.Write(1, 70);
+    for (int pass = 0; pass < 3000; ++pass)
+        running.sim.EvaluationPass();
+    double flow = running.sim.vars.Read(21), position = running.sim.vars.Read(101);
+    ASSERT_GT(position, 10.0);
+
+    Project loaded;
+    ASSERT_TRUE(loaded.LoadBytes(running.FileBytes(), "valvula").ok());
+    loaded.sim.vars.Write(1, 70);
+    for (int pass = 0; pass < 50; ++pass) {
+        loaded.sim.EvaluationPass();
+        EXPECT_NEAR(loaded.sim.vars.Read(101), position, 0.05) << pass;
+        EXPECT_NEAR(loaded.sim.vars.Read(21), flow, 0.05) << pass;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "engine/equation.h"
 #include "engine/numbers.h"
 #include "engine/simulation.h"
+#include "loops/archive_display.h"
 #include "loops/controller.h"
 
 // The loop trend of a controller: sampling, scale, pause and cursor, and the text archive.
@@ -102,8 +103,7 @@ ArchiveStart Controller::StartArchive(Simulation& sim, TrendFileSystem& files) {
         return ArchiveStart::Failed;
     }
     trendFields.CheckBox1 = true;
-    trendDisplay.Timer1 = true;
-    trendDisplay.archiveLockedControlsEnabled = false;
+    ShowArchiveStarted(trendDisplay);
     return ArchiveStart::Started;
 }
 
@@ -115,13 +115,11 @@ std::string Controller::StopArchive() {
 void Controller::EndArchive() {
     archive.Stop();
     trendFields.CheckBox1 = false;
-    trendDisplay.Timer1 = false;
-    trendDisplay.Label21Visible = false;
-    trendDisplay.archiveLockedControlsEnabled = true;
+    ShowArchiveEnded(trendDisplay);
 }
 
 void Controller::Timer1Tick() {
-    if (trendDisplay.Timer1) trendDisplay.Label21Visible = !trendDisplay.Label21Visible;
+    BlinkArchiveLabel(trendDisplay);
 }
 
 }  // namespace vork

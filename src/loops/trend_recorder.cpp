@@ -1,4 +1,5 @@
 #include "loops/trend_recorder.h"
+#include "loops/archive_display.h"
 
 #include <algorithm>
 
@@ -68,8 +69,7 @@ TrendRecorder::Start TrendRecorder::StartArchive(TrendFileSystem& files,
         return Start::Failed;
     }
     fields.CheckBox1 = true;
-    display.Timer1 = true;
-    display.archiveLockedControlsEnabled = false;
+    ShowArchiveStarted(display);
     return Start::Started;
 }
 
@@ -81,13 +81,11 @@ std::string TrendRecorder::StopArchive() {
 void TrendRecorder::EndArchive() {
     archive.Stop();
     fields.CheckBox1 = false;
-    display.Timer1 = false;
-    display.Label21Visible = false;
-    display.archiveLockedControlsEnabled = true;
+    ShowArchiveEnded(display);
 }
 
 void TrendRecorder::Timer1Tick() {
-    if (display.Timer1) display.Label21Visible = !display.Label21Visible;
+    BlinkArchiveLabel(display);
 }
 
 }  // namespace vork

@@ -1,5 +1,7 @@
 #include "fastsim/fast_run.h"
 
+#include <algorithm>
+
 #include "engine/numbers.h"
 #include "engine/simulation.h"
 #include "fastsim/txd_archive.h"
@@ -7,9 +9,7 @@
 
 namespace vork {
 
-namespace {
-
-LoopConfigs ReadLoops(const Simulation& sim) {
+LoopConfigs ReadLoopConfigs(const Simulation& sim) {
     LoopConfigs loops;
     for (int i = 1; i <= 10; ++i) {
         const Controller* c = sim.controllers.Get(i);
@@ -21,6 +21,8 @@ LoopConfigs ReadLoops(const Simulation& sim) {
     }
     return loops;
 }
+
+namespace {
 
 // The test step for every present controller: a load step moves the bias term, a set-point step
 // the setpoint and, for controllers 1 to 4, their remote source variable as well.
@@ -96,10 +98,13 @@ RunOutcome RunFastSimulation(Simulation& sim, const RunInputs& in, LoopCurveSet&
                              ResultsTables& tables, const std::function<void(int)>& progress) {
     RunOutcome out;
     tables.resultsAvailable = true;
-    out.loops = ReadLoops(sim);
+    out.loops = ReadLoopConfigs(sim);
     int amplitude = 0;
     bool stepWanted = in.signal == TestSignal::SetpointStep || in.signal == TestSignal::LoadStep;
-    if (stepWanted) {
+    bool anyPresent = std::any_of(out.loops.begin(), out.loops.end(),
+                                  [](const LoopConfig& loop) { return loop.present; });
+    // The amplitude is read only for a controller that takes the step: with none, any text runs.
+    if (stepWanted && anyPresent) {
         // Checked before the first step, so a bad amplitude leaves the plant where it was.
         std::optional<int> a = ParseStrictInt(in.amplitudeText);
         if (!a) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "engine/numbers.h"
@@ -116,6 +117,23 @@ TEST_F(FastRunTest, BadAmplitudeStopsBeforeAnyStep) {
         EXPECT_TRUE(sim.scan.timerEnabled);
         EXPECT_EQ(sim.dt, 0.5);
     }
+}
+
+TEST(FastRunWithoutControllers, AnyAmplitudeRunsTheWholeWindowAndArchives) {
+    test::TempFolder folder;
+    Simulation sim;
+    sim.processes.Fill(1).Validate(sim);
+    LoopCurveSet charts;
+    ResultsTables tables;
+    RunInputs in;
+    in.signal = TestSignal::SetpointStep;
+    in.amplitudeText = "2.5";  // never read: no controller takes the step
+    in.archive = true;
+    in.folder = folder.path();
+    RunOutcome out = RunFastSimulation(sim, in, charts, tables);
+    EXPECT_EQ(out.error, "");
+    std::string bytes = folder.Read(out.archiveName);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1801);
 }
 
 TEST_F(FastRunTest, EngineeringUnitsChartThePvRange) {

@@ -33,6 +33,10 @@ struct RunOutcome {
     std::string error;        // empty when the run completed
 };
 
+// Loop i is present while controller slot i is filled; its PV is the controller's current
+// `VariavelSelect` plus one, with that variable's engineering unit.
+LoopConfigs ReadLoopConfigs(const Simulation& sim);
+
 // The list positions of the window and step lists and their values.
 int WindowSeconds(int position);
 double TimeStep(int position);

@@ -61,6 +61,15 @@ FileResult Project::Save(const std::filesystem::path& path) {
     return result;
 }
 
+FileResult Project::SaveAs(const std::filesystem::path& chosen) {
+    if (workspace.Titulo.empty()) workspace.Titulo = chosen.filename().string();
+    std::filesystem::path target = chosen;
+    if (chosen.string().find('.') == std::string::npos) target += ".smp";
+    // A failed write leaves the chosen name current, so Save tries it again.
+    fileName = target;
+    return Save(target);
+}
+
 std::string Project::FileBytes() {
     LineWriter out;
     WriteFrame(Frame(), out);

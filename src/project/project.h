@@ -40,6 +40,10 @@ class Project {
     // Writes the project atomically. Success makes `path` current and the project saved; a
     // failed save leaves both as they were.
     FileResult Save(const std::filesystem::path& path);
+    // Save As with the name the user chose: it becomes the current file name; an empty title
+    // takes the chosen name without its folder (extension as typed); a name with no point
+    // anywhere in its path gets ".smp". Then writes as Save does.
+    FileResult SaveAs(const std::filesystem::path& chosen);
     // The bytes Save writes.
     std::string FileBytes();
 

@@ -2,6 +2,7 @@
 
 #include "fake_records.h"
 #include "loops/process_texts.h"
+#include "project/life_cycle_texts.h"
 #include "rich_project.h"
 #include "support/temp_folder.h"
 
@@ -133,6 +134,46 @@ TEST(ProjectLifeCycle, LoadAndSaveKeepTheFileNameAndTheSavedFlag) {
     FileResult missing = loaded.Load(folder.File("nenhum.smp"));
     EXPECT_EQ(missing.error, "Arquivo não encontrado");
     ExpectNewProject(loaded);
+}
+
+TEST(ProjectLifeCycle, SaveAsAddsTheExtensionAndTitlesAnUntitledProject) {
+    test::TempFolder folder;
+    Project p;
+    p.MarkModified();
+    ASSERT_TRUE(p.SaveAs(folder.File("teste")).ok());
+    EXPECT_TRUE(folder.Has("teste.smp"));
+    EXPECT_EQ(p.fileName, folder.File("teste.smp"));
+    EXPECT_EQ(p.workspace.Titulo, "teste");
+    EXPECT_TRUE(p.saved);
+
+    // A titled project keeps its title; a name with an extension is written as typed.
+    ASSERT_TRUE(p.SaveAs(folder.File("outro.txt")).ok());
+    EXPECT_TRUE(folder.Has("outro.txt"));
+    EXPECT_EQ(p.workspace.Titulo, "teste");
+
+    // A point anywhere in the path, here in the folder's name, means no extension is added.
+    std::filesystem::create_directory(folder.File("dados.2024"));
+    Project untitled;
+    ASSERT_TRUE(untitled.SaveAs(folder.File("dados.2024/teste")).ok());
+    EXPECT_TRUE(folder.Has("dados.2024/teste"));
+    EXPECT_EQ(untitled.workspace.Titulo, "teste");
+
+    // A prompted save writes the name as typed.
+    ASSERT_TRUE(untitled.Save(folder.File("solto")).ok());
+    EXPECT_TRUE(folder.Has("solto"));
+}
+
+TEST(ProjectLifeCycle, SavedIndicatorAndPromptTexts) {
+    EXPECT_EQ(SavedIndicatorImage(true), 0);
+    EXPECT_EQ(SavedIndicatorImage(false), 1);
+    EXPECT_EQ(SavedIndicatorCaption(true, Language::Portuguese), "To salvo!");
+    EXPECT_EQ(SavedIndicatorCaption(false, Language::Portuguese), "Salve me!");
+    EXPECT_EQ(SavedIndicatorCaption(false, Language::English), "Save me!");
+    // Code 180 in Windows-1252, the acute accent.
+    EXPECT_EQ(ToWindows1252(std::string(SavedIndicatorCaption(true, Language::English))),
+              "I\xB4m saved!");
+    EXPECT_EQ(SavePromptText(Language::English), "Save changes?");
+    EXPECT_EQ(SavePromptText(Language::Portuguese), kClosePromptText);
 }
 
 }  // namespace

@@ -81,7 +81,8 @@ class TrendRecorder {
     void Refresh(const Simulation& sim);
     // A new pen 3: picking a controller output links pens 1 and 2 to that loop, then Refresh.
     void Variavel3SelectChange(const Simulation& sim);
-    void ApplyManualScale();   // Enter in eSupText or eInfText
+    void ApplyManualScale();  // Enter in eSupText or eInfText
+    void BaseTempoBoxChange();
     void SpeedButton1Click();  // pause and cursor mode
     void ImageClick(int x, int y);
     void CloseWindow();

@@ -59,6 +59,10 @@ void TrendRecorder::ApplyManualScale() {
     WriteAxisLabels();
 }
 
+void TrendRecorder::BaseTempoBoxChange() {
+    display.Label21 = SamplingText(TimeBaseAt(fields.BaseTempoBox));
+}
+
 void TrendRecorder::SpeedButton1Click() {
     trend.paused = !trend.paused;
     cursor.panelVisible = trend.paused;

@@ -127,6 +127,13 @@ TEST(TrendRecorder, ManualScaleAndCursor) {
     EXPECT_EQ(t.r.cursor.counter, 2);
 }
 
+TEST(TrendRecorder, TimeBaseChangeRenamesTheArchiveIndicator) {
+    Recorder t;
+    t.r.fields.BaseTempoBox = 1;
+    t.r.BaseTempoBoxChange();
+    EXPECT_EQ(t.r.display.Label21, "Saving 0.334s sampling");
+}
+
 TEST(TrendRecorder, ArchivesNumberOnAndContinueTheRowTime) {
     Recorder t;
     TempFolder folder;

@@ -97,6 +97,15 @@ struct ControllerFaceplate {
     bool IncrementaSP = true, DecrementaSP = true;
     bool IncrementaSaida = true, DecrementaSaida = true;
     bool Button2 = false;  // "Enviar"
+    // Enable state of the configuration area's buttons and the remote setpoint list.
+    bool btnatualiza = false;  // "Atualizar", enabled by an edit
+    bool ConfigBTN = true;
+    bool SPRSelectEnabled = false;
+    // Window layout: wide (745) shows the trend or, above it, the configuration area; narrow
+    // (204) shows the faceplate only.
+    bool wide = true;
+    bool configShowing = false;
+    bool englishApplied = false;  // the English window texts were applied on an activation
 };
 
 // The trend area's controls.
@@ -169,6 +178,16 @@ class Controller {
     void MVTextChange();
     void MVTextEnter();  // also "Enviar"
     void MVTextEscape();
+
+    // Window operations on the configuration area.
+    void ConfigEdited();  // any edit, tag, description, list or box
+    void CheckSPRChange(bool checked);
+    std::vector<std::string> Atualizar(Simulation& sim);
+    // Enables "Enviar" in manual; in English mode the first activation translates the window.
+    void Activate(const Simulation& sim);
+    void ShowWindow();
+    void ConfigBTNClick();
+    void TrendButtonClick();
 
     // Trend area.
     void ApplyManualScale();  // Enter in eSupText or eInfText

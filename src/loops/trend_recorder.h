@@ -47,6 +47,10 @@ struct TrendRecorderDisplay {
     bool CheckBox1Enabled = false;
     // eSupText, eInfText, SpeedButton1, TagText and BaseTempoBox, disabled while archiving.
     bool archiveLockedControlsEnabled = true;
+    // Window layout: 792 wide with the configuration column, 597 with the trend only.
+    bool configColumn = true;
+    bool SairBTN = true, ConfBTN = true;  // enabled
+    bool englishApplied = false;          // the English window texts were applied on an activation
 };
 
 // A strip chart of up to three variables. Pens 1 and 2 share pen 1's engineering range and the
@@ -81,10 +85,14 @@ class TrendRecorder {
     void Refresh(const Simulation& sim);
     // A new pen 3: picking a controller output links pens 1 and 2 to that loop, then Refresh.
     void Variavel3SelectChange(const Simulation& sim);
-    void ApplyManualScale();   // Enter in eSupText or eInfText
+    void ApplyManualScale();  // Enter in eSupText or eInfText
+    void BaseTempoBoxChange();
     void SpeedButton1Click();  // pause and cursor mode
     void ImageClick(int x, int y);
     void CloseWindow();
+    // A named recorder opens on its trend; in English mode the first activation translates.
+    void Activate(const Simulation& sim);
+    void ConfBTNClick();
     // Ticking "Arquivar": the file goes to `workingFolder`. Failed leaves the reason in
     // `archive.error`; Refused means the box is disabled or the archive already runs.
     enum class Start { Started, Refused, Failed };

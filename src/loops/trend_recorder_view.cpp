@@ -3,6 +3,7 @@
 #include "engine/simulation.h"
 #include "loops/controller.h"
 #include "loops/trend_recorder.h"
+#include "loops/trend_recorder_texts.h"
 
 // The recorder's scale, labels, pen linking, pause and cursor.
 namespace vork {
@@ -59,6 +60,10 @@ void TrendRecorder::ApplyManualScale() {
     WriteAxisLabels();
 }
 
+void TrendRecorder::BaseTempoBoxChange() {
+    display.Label21 = SamplingText(TimeBaseAt(fields.BaseTempoBox));
+}
+
 void TrendRecorder::SpeedButton1Click() {
     trend.paused = !trend.paused;
     cursor.panelVisible = trend.paused;
@@ -75,6 +80,21 @@ void TrendRecorder::ImageClick(int x, int y) {
 void TrendRecorder::CloseWindow() {
     trend.paused = false;
     cursor.panelVisible = false;
+}
+
+void TrendRecorder::Activate(const Simulation& sim) {
+    if (!fields.TagText.empty()) display.configColumn = false;
+    display.SairBTN = display.ConfBTN = true;
+    if (sim.language != Language::English || display.englishApplied) return;
+    display.englishApplied = true;
+    display.Caption = kRecorderWindowTexts[0].english;
+    display.Label21 = RecorderEnglishText("Label21");
+}
+
+void TrendRecorder::ConfBTNClick() {
+    display.configColumn = !display.configColumn;
+    // The configuration column is closed with ConfBTN, not by leaving the window.
+    display.SairBTN = !display.configColumn;
 }
 
 }  // namespace vork

@@ -101,6 +101,9 @@ std::vector<std::string> ReadControllerRecord(Controller& c, Simulation& sim, Li
     c.faceplate.MVText = record.Text(key::Unkeyed);
     s.CO = ReadReal(c.faceplate.MVText);
     std::vector<std::string> messages = c.Validate(sim);
+    c.faceplate.btnatualiza = false;
+    c.faceplate.ConfigBTN = true;
+    c.faceplate.SPRSelectEnabled = f.CheckSPR;
     // The loop's variables carry the restored output and setpoint from the first pass on, so
     // blocks computed before the controller do not read 0 for one tick.
     sim.vars.Write(c.slot(), s.CO);

@@ -3,6 +3,7 @@
 #include "engine/simulation.h"
 #include "loops/controller.h"
 #include "loops/trend_recorder.h"
+#include "loops/trend_recorder_texts.h"
 #include "support/temp_folder.h"
 
 namespace vork {
@@ -125,6 +126,35 @@ TEST(TrendRecorder, ManualScaleAndCursor) {
     EXPECT_EQ(t.r.cursor.labels[0], "Y: 50.0 %  T: 20.0 s");
     EXPECT_FALSE(t.r.cursor.markers[0].visible);
     EXPECT_EQ(t.r.cursor.counter, 2);
+}
+
+TEST(TrendRecorder, TimeBaseChangeRenamesTheArchiveIndicator) {
+    Recorder t;
+    t.r.fields.BaseTempoBox = 1;
+    t.r.BaseTempoBoxChange();
+    EXPECT_EQ(t.r.display.Label21, "Saving 0.334s sampling");
+}
+
+TEST(TrendRecorder, ActivationLayoutAndEnglishTexts) {
+    Recorder t;
+    t.r.Activate(t.sim);
+    EXPECT_FALSE(t.r.display.configColumn);  // named: the trend only
+    EXPECT_EQ(t.r.display.Caption, "TR - ");
+    t.r.ConfBTNClick();
+    EXPECT_TRUE(t.r.display.configColumn);
+    EXPECT_FALSE(t.r.display.SairBTN);
+    t.r.ConfBTNClick();
+    EXPECT_TRUE(t.r.display.SairBTN);
+    t.sim.language = Language::English;
+    t.r.Activate(t.sim);
+    EXPECT_EQ(t.r.display.Caption, "Register");
+    EXPECT_EQ(t.r.display.Label21, "Saving 0.1 seg");
+    EXPECT_EQ(RecorderEnglishText("hint:SairBTN"), "Exit");
+
+    Recorder unnamed;
+    unnamed.r.fields.TagText.clear();
+    unnamed.r.Activate(unnamed.sim);
+    EXPECT_TRUE(unnamed.r.display.configColumn);
 }
 
 TEST(TrendRecorder, ArchivesNumberOnAndContinueTheRowTime) {

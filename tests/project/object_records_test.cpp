@@ -31,6 +31,7 @@ TEST(ControllerRecord, TextsAsTypedAndStatesAsFixedTwoDecimals) {
     c.state.PVant = 0.0;
     c.state.SP = 42.5;
     c.state.AutoMode = true;
+    c.fields.CheckSPR = true;
     std::vector<std::string> lines =
         Written([&](LineWriter& out) { WriteControllerRecord(c, out); });
     ASSERT_EQ(lines.size(), 30u);
@@ -46,8 +47,12 @@ TEST(ControllerRecord, TextsAsTypedAndStatesAsFixedTwoDecimals) {
 
     Simulation other;
     Controller& back = other.controllers.Fill(3);
+    back.ConfigEdited();
     LineReader in = Reader(lines);
     ReadControllerRecord(back, other, in);
+    EXPECT_FALSE(back.faceplate.btnatualiza);
+    EXPECT_TRUE(back.faceplate.ConfigBTN);
+    EXPECT_TRUE(back.faceplate.SPRSelectEnabled);
     EXPECT_EQ(back.fields.KpText, "2,5");
     EXPECT_EQ(back.state.SP, 42.5);
     EXPECT_EQ(back.state.Erroant, -0.5);

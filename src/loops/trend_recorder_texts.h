@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vork {
+
+// A text of the trend recorder window in both interface languages.
+struct RecorderWindowText {
+    const char* component;  // control name; "caption" for the window, "hint:<control>" for hints
+    const char* portuguese;
+    const char* english;
+};
+
+// The texts that switch to English when the window is activated in English mode; every other
+// text stays as it is. The window caption comes first.
+extern const std::array<RecorderWindowText, 19> kRecorderWindowTexts;
+
+// The English text of `component`; empty when it has none.
+std::string RecorderEnglishText(std::string_view component);
+
+}  // namespace vork

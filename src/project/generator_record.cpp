@@ -19,6 +19,13 @@ bool HasLimits(int k) {
     return k <= SignalGenerator::kComputedChannels;
 }
 
+// A 0/1 channel stores its radio choice: that is what its hidden value field holds once
+// applied, and a text left there from an earlier type would fail the strict read on loading.
+std::string ValueText(const GeneratorChannelFields& f) {
+    if (f.Tipo == static_cast<int>(SignalType::Constant01)) return f.ValorDig == 1 ? "1" : "0";
+    return f.Valor;
+}
+
 void ReadChannel(SignalGenerator& generator, int k, Language language, RecordReader& record) {
     GeneratorChannelFields& f = generator.channel(k).fields;
     f.Tipo = k <= kStrictTypeChannels ? record.StrictInteger("") : record.Integer("");
@@ -46,7 +53,7 @@ void WriteGeneratorSection(const SignalGenerator& generator, LineWriter& out) {
         record.Item("", f.Desc);
         record.Item("", HasLimits(k) ? std::string_view(f.Min) : kNoLimit);
         record.Item("", HasLimits(k) ? std::string_view(f.Max) : kNoLimit);
-        record.Item("", f.Valor);
+        record.Item("", ValueText(f));
     }
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
+#include "engine/signal_generator.h"
 #include "engine/simulation.h"
 
 namespace vork {
@@ -34,6 +38,19 @@ TEST(ScanCycle, TickSetsDtFromTheCycle) {
     sim.dt = 0.5;  // as a fast simulation leaves it
     sim.Tick(0);
     EXPECT_EQ(sim.dt, 0.1);
+}
+
+TEST(ScanCycle, WithoutObjectsATickStillDrivesTheGenerator) {
+    Simulation sim;
+    SignalGenerator& g = sim.generator();
+    g.ChangeType(sim, 16, static_cast<int>(SignalType::Constant01));
+    g.RadioClicked(sim, 16, 1);
+    g.ChangeType(sim, 1, static_cast<int>(SignalType::Sine));
+    g.channel(1).fields = {5, "4", "0", "100", "", 0, 0};
+    g.Apply(sim);
+    sim.Tick(0);  // clock 0.1 s of a 4 s period
+    EXPECT_NEAR(sim.vars.Read(81), 50.0 + 50.0 * std::sin(std::numbers::pi / 20.0), 1e-9);
+    EXPECT_EQ(sim.vars.Read(96), 1.0);
 }
 
 TEST(ScanCycle, PauseStopsTicksAndTheNextCycleCoversIt) {

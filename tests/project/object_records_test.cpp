@@ -279,5 +279,19 @@ TEST(GeneratorSection, MediumRandomContinuesAndTheZeroOneChoiceIsRestored) {
     EXPECT_NO_THROW(ReadGeneratorSection(loaded.sim.generator(), loaded.sim, lenient));
 }
 
+TEST(GeneratorSection, AZeroOneChannelSavedBeforeApplyingStillLoads) {
+    Project p;
+    SignalGenerator& g = p.sim.generator();
+    g.channel(3).fields.Valor = "35";
+    g.ChangeType(p.sim, 3, static_cast<int>(SignalType::Constant01));
+    g.channel(3).fields.ValorDig = 1;  // chosen, not yet applied
+    std::vector<std::string> lines = GeneratorLines(p);
+    EXPECT_EQ(lines[15], "{P/15} 1");
+    LineReader in = Reader(lines);
+    Project loaded;
+    ASSERT_NO_THROW(ReadGeneratorSection(loaded.sim.generator(), loaded.sim, in));
+    EXPECT_EQ(loaded.sim.vars.Read(83), 1.0);
+}
+
 }  // namespace
 }  // namespace vork

@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::string_view kOpening = "=====<<<PROCESSO:";
 constexpr int kPickListEntries = 99;  // the short pick list M01..M99
+constexpr int kCurveEntries = 5;      // gain curves in ComboBox1
+constexpr int kTypeEntries = 4;       // transfer-function types in ComboBox2
 
 namespace key {
 constexpr std::string_view Tag = "Tag:", Desc = "Desc:", Input = "Indice lista PV:", T1 = "Tal 1:",
@@ -81,11 +83,11 @@ std::vector<std::string> ReadProcessRecord(ProcessBlock& b, Simulation& sim, Lin
     f.Histerese = record.Text(key::Hysteresis);
     f.TempoMorto = record.Text(key::DeadTime);
     f.GanhoText = record.Text(key::Gain);
-    f.ComboBox1 = record.StrictInteger(key::Curve);
+    f.ComboBox1 = ListPosition(record.StrictInteger(key::Curve), kCurveEntries);
     f.valveStext = record.Text(key::Stiction);
     f.ratetext = record.Text(key::Rate);
     f.tal = record.Text(key::Lag);
-    f.ComboBox2 = record.StrictInteger(key::Type);
+    f.ComboBox2 = ListPosition(record.StrictInteger(key::Type), kTypeEntries);
     SplitCycles(record.Text(key::Cycles), f);
     f.LEAD = record.Text(key::Lead);
     f.LAG = record.Text(key::TransferLag);

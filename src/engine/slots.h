@@ -2,6 +2,8 @@
 
 #include <array>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace vork {
 
@@ -14,7 +16,10 @@ class Slots {
 
     bool Exists(int n) const { return InRange(n) && items_[n - 1] != nullptr; }
     T* Get(int n) const { return InRange(n) ? items_[n - 1].get() : nullptr; }
+    // A slot number outside 1..N is a programming error of the caller.
     T& Fill(int n) {
+        if (!InRange(n))
+            throw std::out_of_range("slot " + std::to_string(n) + " of " + std::to_string(N));
         if (!items_[n - 1]) items_[n - 1] = std::make_unique<T>(n);
         return *items_[n - 1];
     }

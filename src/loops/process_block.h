@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/compiled_field.h"
 #include "loops/actuator_chain.h"
 #include "loops/dead_time.h"
 #include "loops/transfer_functions.h"
@@ -112,6 +113,12 @@ class ProcessBlock {
     void LatchTypeParameters(Simulation& sim, std::vector<std::string>& messages);
     void LatchActuatorParameters(Simulation& sim, std::vector<std::string>& messages);
     void ApplyIdentity(Simulation& sim);
+
+    // The compiled forms of the expressions every tick evaluates.
+    struct Compiled {
+        CompiledField gain, rate, deadTime, T1, T2, lead, lag;
+    };
+    Compiled compiled_;
 };
 
 }  // namespace vork

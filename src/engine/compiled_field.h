@@ -14,15 +14,25 @@ template <class T, T (*Compile)(std::string_view)>
 class CompiledText {
   public:
     T& For(std::string_view text) {
-        if (!compiled_ || text != text_) {
-            text_.assign(text);
-            value_ = Compile(text);
-            compiled_ = true;
-        }
+        if (!compiled_ || !Holds(text)) Recompile(text);
         return value_;
     }
 
   private:
+    // Field texts are a few characters long: a plain loop beats a call to memcmp.
+    bool Holds(std::string_view text) const {
+        if (text.size() != text_.size()) return false;
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] != text_[i]) return false;
+        return true;
+    }
+
+    [[gnu::noinline]] void Recompile(std::string_view text) {
+        text_.assign(text);
+        value_ = Compile(text);
+        compiled_ = true;
+    }
+
     std::string text_;
     bool compiled_ = false;
     T value_;

@@ -38,7 +38,7 @@ double Simulation::EvalConstant(std::string_view expression) {
     return expressions_.EvalConstant(expression, errorText);
 }
 
-double Simulation::Eval(std::string_view expression, CompiledField& field) {
+double Simulation::EvalField(std::string_view expression, CompiledField& field) {
     if (evalPath == EvalPath::Reference)
         return EvaluateText(Substitute(expression, vars), errorText);
     return expressions_.Eval(field, expression, vars, errorText, ArithmeticOf(evalPath));

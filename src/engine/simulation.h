@@ -54,8 +54,18 @@ class Simulation {
     double Eval(std::string_view expression);
     // Evaluates without variable substitution.
     double EvalConstant(std::string_view expression);
-    // As Eval, with the compiled form of the text kept by the caller in `field`.
-    double Eval(std::string_view expression, CompiledField& field);
+    // As Eval, with the compiled form of the text kept by the caller in `field`. Most fields
+    // hold a number, so that case is answered here.
+    double Eval(std::string_view expression, CompiledField& field) {
+        if (evalPath != EvalPath::Reference) {
+            const FastExpression& e = field.For(expression);
+            if (e.kind() == FastExpression::Kind::Constant && e.valid()) {
+                errorText.clear();
+                return e.value();
+            }
+        }
+        return EvalField(expression, field);
+    }
     // The value of a calculation-block function, or nothing where the caller must evaluate it
     // through Eval and EvalConstant (always on the reference path).
     std::optional<double> EvalCalcFunction(std::string_view function, CompiledCalcFunction& field);
@@ -85,6 +95,7 @@ class Simulation {
     void EmptyAllSlots();
 
   private:
+    double EvalField(std::string_view expression, CompiledField& field);
     void DisplayRefresh();
 
     ExpressionCache expressions_;  // compiled texts of the fast evaluation path

@@ -106,8 +106,9 @@ long long RoundDecimalQuotient(double x) {
 
 std::string Fixed(double x, int decimals, int width) {
     char digits[32];
-    if (std::optional<size_t> n = FastFixed(x, decimals, digits)) {
-        size_t pad = width > 0 && static_cast<size_t>(width) > *n ? width - *n : 0;
+    std::optional<size_t> n = width >= 0 ? FastFixed(x, decimals, digits) : std::nullopt;
+    if (n) {
+        size_t pad = static_cast<size_t>(width) > *n ? width - *n : 0;
         std::string text(pad, ' ');
         text.append(digits, *n);
         return text;

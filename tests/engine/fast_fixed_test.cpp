@@ -60,6 +60,7 @@ TEST(FastFixed, SignsTiesAndLimits) {
     Same(-0.0, 2, 6);
     Same(12.345, 2, 2);
     Same(-12.345, 4, 12);
+    Same(-12.345, 2, -9);  // left-aligned, as the formatter does
     char out[32];
     EXPECT_FALSE(FastFixed(1.0, 9, out));
     EXPECT_FALSE(FastFixed(1.0, -1, out));

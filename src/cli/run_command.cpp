@@ -20,7 +20,9 @@ namespace {
 constexpr const char* kUsage =
     "usage: vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s]\n"
     "                         [--step none|sp:A|load:A] [--engineering] [--archive BASE]\n"
-    "                         [--seed N] [--path fast|reference]\n";
+    "                         [--seed N] [--path fast|reference|bare]\n"
+    "  --path bare: plain double arithmetic without the evaluator's rounding, a benchmarking\n"
+    "               limit whose results differ from the other two paths\n";
 
 struct RunOptions {
     std::string file;
@@ -71,10 +73,14 @@ bool ParseOption(const std::string& option, const std::string& value, RunOptions
     } else if (option == "--seed") {
         o.seed = ParseSeed(value);
         if (!o.seed) return Refuse("--seed takes a whole number, got '" + value + "'");
-    } else if (value == "fast" || value == "reference") {
-        o.path = value == "fast" ? EvalPath::Fast : EvalPath::Reference;
+    } else if (value == "fast") {
+        o.path = EvalPath::Fast;
+    } else if (value == "reference") {
+        o.path = EvalPath::Reference;
+    } else if (value == "bare") {
+        o.path = EvalPath::Bare;
     } else {
-        return Refuse("--path takes fast or reference, got '" + value + "'");
+        return Refuse("--path takes fast, reference or bare, got '" + value + "'");
     }
     return true;
 }

@@ -40,14 +40,15 @@ CalcBlock::CalcBlock(int slot) : slot_(slot) {
 
 void CalcBlock::Compute(Simulation& sim) {
     bool failed = false;
-    double result = EvaluateFunction(sim, applied.FuncaoTr, failed);
+    std::optional<double> compiled = sim.EvalCalcFunction(applied.FuncaoTr, function_);
+    double result = compiled ? *compiled : EvaluateFunction(sim, applied.FuncaoTr, failed);
     if (fields.LimSupCheck) {
-        double upper = sim.Eval(applied.LimSupText);
+        double upper = sim.Eval(applied.LimSupText, upper_);
         if (result > upper) result = upper;
     }
     // The lower limit comes last, so it wins when the limits cross.
     if (fields.LimInfCheck) {
-        double lower = sim.Eval(applied.LimInfText);
+        double lower = sim.Eval(applied.LimInfText, lower_);
         if (result < lower) result = lower;
     }
     if (!sim.batch) display.Label6 = Fixed(result, 2, 2);

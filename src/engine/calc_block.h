@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/compiled_field.h"
 #include "engine/simulation.h"
 
 namespace vork {
@@ -74,6 +75,9 @@ class CalcBlock {
   private:
     std::string MessagePrefix() const;
     int slot_;
+    // The compiled forms of the applied texts.
+    CompiledCalcFunction function_;
+    CompiledField upper_, lower_;
 };
 
 inline constexpr const char* kCalcBlockHelpPage = "/?page_id=55#bloco_calculo";

@@ -78,17 +78,45 @@ FastExpression& ExpressionCache::Table::Find(std::string_view text) {
     return entries.back().expression;
 }
 
-double ExpressionCache::Eval(std::string_view text, const VariableTable& vars,
-                             std::string& errorText) {
-    FastExpression& e = substituted_.Find(text);
+// The value of a compiled text, or nothing where the reference must evaluate it.
+std::optional<double> ExpressionCache::Run(FastExpression& e, const VariableTable& vars,
+                                           std::string& errorText, Arithmetic arithmetic) {
     if (e.kind() == FastExpression::Kind::Constant) return ConstantResult(e, errorText);
-    if (e.kind() == FastExpression::Kind::Program) {
-        if (std::optional<double> v = e.Run(vars, rounded_)) {
-            errorText.clear();
-            return *v;
-        }
-    }
+    if (e.kind() != FastExpression::Kind::Program) return std::nullopt;
+    std::optional<double> v =
+        arithmetic == Arithmetic::Bare ? e.RunBare(vars) : e.Run(vars, rounded_);
+    if (v) errorText.clear();
+    return v;
+}
+
+double ExpressionCache::Evaluate(FastExpression& e, std::string_view text,
+                                 const VariableTable& vars, std::string& errorText,
+                                 Arithmetic arithmetic) {
+    if (std::optional<double> v = Run(e, vars, errorText, arithmetic)) return *v;
     return EvaluateText(Substitute(text, vars), errorText);
+}
+
+double ExpressionCache::Eval(std::string_view text, const VariableTable& vars,
+                             std::string& errorText, Arithmetic arithmetic) {
+    return Evaluate(substituted_.Find(text), text, vars, errorText, arithmetic);
+}
+
+double ExpressionCache::Eval(CompiledField& field, std::string_view text, const VariableTable& vars,
+                             std::string& errorText, Arithmetic arithmetic) {
+    return Evaluate(field.For(text), text, vars, errorText, arithmetic);
+}
+
+std::optional<double> ExpressionCache::EvalCalcFunction(CompiledCalcFunction& field,
+                                                        std::string_view text,
+                                                        const VariableTable& vars,
+                                                        std::string& errorText,
+                                                        Arithmetic arithmetic) {
+    FastCalcFunction& f = field.For(text);
+    std::optional<double> a = Run(f.a, vars, errorText, arithmetic);
+    if (!a || f.form == CalcForm::Single) return a;
+    std::optional<double> b = Run(f.b, vars, errorText, arithmetic);
+    if (!b) return std::nullopt;
+    return CombineCalc(f.form, *a, *b);
 }
 
 double ExpressionCache::EvalConstant(std::string_view text, std::string& errorText) {

@@ -5,6 +5,8 @@
 #include <bit>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "engine/equation.h"
 #include "engine/fast_round.h"
@@ -47,6 +49,8 @@ void Store(Registers& r, uint16_t dst, double x) {
     r.minus[dst] = x < 0;
 }
 
+// Bare: plain double arithmetic, without the rounding and the minus-sign guards.
+template <bool kBare = false>
 bool ApplyStep(const Operation& op, Registers& r) {
     double a = 0.0;
     bool negative = false;
@@ -65,16 +69,17 @@ bool ApplyStep(const Operation& op, Registers& r) {
             b = -0.0;
             break;
         case Right::Register:
-            if (op.guarded && r.minus[op.b] > 1) return false;
+            if (!kBare && op.guarded && r.minus[op.b] > 1) return false;
             b = r.value[op.b];
             break;
         case Right::NegatedRegister:
-            if (op.guarded && r.minus[op.b] > 0) return false;
+            if (!kBare && op.guarded && r.minus[op.b] > 0) return false;
             b = -r.value[op.b];
             break;
     }
     // The left operand's minus signs stay in front of the result.
-    double x = FastRound15(ApplyOperator(op.op, a, b));
+    double x = ApplyOperator(op.op, a, b);
+    if (!kBare) x = FastRound15(x);
     r.value[op.dst] = negative ? -x : x;
     r.minus[op.dst] = static_cast<uint8_t>(std::min(count + (x < 0), 2));
     return true;
@@ -113,6 +118,11 @@ class FastCompiler {
         std::vector<Item> items;
         if (!substitute) return SetConstant(EvaluateText(text, error_));
         if (!SubstituteItems(text, items)) return SetConstant(0.0);
+        CompileItems(std::move(items));
+    }
+
+    // A substituted text, as EvaluateText sees it.
+    void CompileItems(std::vector<Item> items) {
         bool anyVariable = std::any_of(items.begin(), items.end(), [](const Item& it) {
             return it.kind == Item::Kind::Variable;
         });
@@ -418,11 +428,12 @@ FastExpression FastExpression::Compile(std::string_view text, bool substitute) {
 
 namespace {
 
+template <bool kBare>
 bool Execute(const Operation& op, const std::vector<Term>& terms, Registers& r,
-             const VariableTable& vars, RoundedVariables& rounded) {
+             const VariableTable& vars, RoundedVariables* rounded) {
     switch (op.code) {
         case Code::Load:
-            Store(r, op.dst, rounded.Get(vars, op.a));
+            Store(r, op.dst, kBare ? vars.Read(op.a) : rounded->Get(vars, op.a));
             return true;
         case Code::Copy: {
             double v = r.value[op.a];
@@ -430,18 +441,30 @@ bool Execute(const Operation& op, const std::vector<Term>& terms, Registers& r,
             return true;
         }
         case Code::Apply:
-            return ApplyStep(op, r);
+            return ApplyStep<kBare>(op, r);
         case Code::Sum: {
             double sum = 0.0;
             for (size_t i = op.a; i < static_cast<size_t>(op.a) + op.b; ++i) {
                 double v = r.value[terms[i].reg];
                 sum += terms[i].negate ? -v : v;
             }
-            Store(r, op.dst, FastRound15(sum));
+            Store(r, op.dst, kBare ? sum : FastRound15(sum));
             return true;
         }
     }
     return true;
+}
+
+// The first `symbol` among the characters of a substituted text. Inserted values hold no
+// comparison symbol, so a symbol found here is where the reference splits the text.
+std::optional<size_t> FindSymbol(const std::vector<Item>& items, std::string_view symbol) {
+    for (size_t i = 0; i + symbol.size() <= items.size(); ++i) {
+        bool match = true;
+        for (size_t k = 0; k < symbol.size(); ++k)
+            match = match && items[i + k].Is(symbol[k]);
+        if (match) return i;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -458,8 +481,36 @@ double RoundedVariables::Get(const VariableTable& vars, int address) {
 
 std::optional<double> FastExpression::Run(const VariableTable& vars, RoundedVariables& rounded) {
     for (const Operation& op : ops_)
-        if (!Execute(op, terms_, registers_, vars, rounded)) return std::nullopt;
+        if (!Execute<false>(op, terms_, registers_, vars, &rounded)) return std::nullopt;
     return registers_.value[result_];
+}
+
+double FastExpression::RunBare(const VariableTable& vars) {
+    for (const Operation& op : ops_)
+        Execute<true>(op, terms_, registers_, vars, nullptr);
+    return registers_.value[result_];
+}
+
+FastCalcFunction FastExpression::CompileCalcFunction(std::string_view text) {
+    FastCalcFunction f;
+    std::vector<Item> items;
+    if (!SubstituteItems(text, items)) items = {{Item::Kind::Char, '0'}};
+    static constexpr std::pair<std::string_view, CalcForm> kSymbols[] = {
+        {">>", CalcForm::Greater},
+        {"<<", CalcForm::Less},
+        {">", CalcForm::HighSelect},
+        {"<", CalcForm::LowSelect}};
+    for (auto [symbol, form] : kSymbols) {
+        std::optional<size_t> at = FindSymbol(items, symbol);
+        if (!at) continue;
+        auto split = items.begin() + static_cast<long>(*at);
+        f.form = form;
+        FastCompiler(f.a).CompileItems({items.begin(), split});
+        FastCompiler(f.b).CompileItems({split + static_cast<long>(symbol.size()), items.end()});
+        return f;
+    }
+    FastCompiler(f.a).CompileItems(std::move(items));
+    return f;
 }
 
 }  // namespace vork

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/calc_function.h"
 #include "engine/variable_table.h"
 
 // The fast evaluation path: an expression text compiled once into a few operations on doubles
@@ -29,6 +30,12 @@ class RoundedVariables {
     std::array<double, 100> rounded_{};
 };
 
+struct FastCalcFunction;
+
+// How compiled programs compute: as the reference does, or on plain doubles (a benchmarking
+// limit that leaves out the 15-digit rounding and the text's parse).
+enum class Arithmetic : uint8_t { Exact, Bare };
+
 class FastExpression {
   public:
     enum class Kind : uint8_t {
@@ -49,6 +56,13 @@ class FastExpression {
     // Program only. The value, or nothing where the current values make the text parse in a
     // way the program does not follow; the reference decides those.
     std::optional<double> Run(const VariableTable& vars, RoundedVariables& rounded);
+    // Program only. The same operations on plain doubles: no 15-digit rounding and no check of
+    // the parse, so the value may differ from the reference's. A benchmarking limit.
+    double RunBare(const VariableTable& vars);
+
+    // A calculation-block function as its scan sees it: substituted, split once at its
+    // comparison or selector symbol, each side compiled as EvalConstant sees it.
+    static FastCalcFunction CompileCalcFunction(std::string_view text);
 
     // Copy: a group of one rounded term is that term, Round15 being idempotent and symmetric.
     enum class Code : uint8_t { Load, Apply, Sum, Copy };
@@ -87,6 +101,12 @@ class FastExpression {
     std::vector<Term> terms_;
     Registers registers_;  // constants preloaded
     uint16_t result_ = 0;
+};
+
+struct FastCalcFunction {
+    CalcForm form = CalcForm::Single;
+    FastExpression a;
+    FastExpression b;  // not for Single
 };
 
 }  // namespace vork

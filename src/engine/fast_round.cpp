@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -95,11 +96,61 @@ int SideOfMidpoint(double a, int e, double y, double f) {
     return x == 0.0 ? 0.0 : Round15(x);
 }
 
+// Below 1.5E-8 the scale factor is no exact power of ten, so the scaled value is carried as an
+// unevaluated sum hi + lo, exact to about 2^-100, and read back from its digits.
+constexpr int kMinSmallBinary = -1000;  // keeps every partial product normal
+constexpr double kMidpointMargin = 1e-6;
+
+struct Wide {
+    double hi, lo;
+};
+
+// y * p for an exact power of ten p, renormalised.
+Wide Times(Wide y, double p) {
+    double h = y.hi * p;
+    double l = std::fma(y.hi, p, -h) + y.lo * p;
+    double sum = h + l;
+    return {sum, l - (sum - h)};
+}
+
+Wide ScaleUp(double a, int k) {
+    Wide y{a, 0.0};
+    for (; k > 22; k -= 22)
+        y = Times(y, kPow10[22]);
+    return Times(y, kPow10[k]);
+}
+
+// n * 10^exponent, correctly rounded.
+double FromDigits(double n, int exponent) {
+    char buf[40];
+    char* end = std::to_chars(buf, buf + 20, static_cast<uint64_t>(n)).ptr;
+    *end++ = 'E';
+    end = std::to_chars(end, buf + sizeof buf, exponent).ptr;
+    double v = 0.0;
+    std::from_chars(buf, end, v);
+    return v;
+}
+
+[[gnu::noinline]] double RoundSmall(double x, double a, int binary) {
+    int e = static_cast<int>(std::floor(binary * 0.30102999566398120));
+    Wide y = ScaleUp(a, 14 - e);
+    if (y.hi >= 1e15) y = ScaleUp(a, 14 - ++e);
+    double n = (y.hi + kRoundingConstant) - kRoundingConstant;
+    double offset = (y.hi - n) + y.lo;  // y.hi - n is exact: both lie within 2^50, ulp 1/8
+    if (std::fabs(std::fabs(offset) - 0.5) < kMidpointMargin) return ThroughText(x);
+    // hi alone may round the other way when lo moves the value across the midpoint.
+    if (offset > 0.5) n += 1.0;
+    if (offset < -0.5) n -= 1.0;
+    double v = FromDigits(n, e - 14);
+    return x < 0 ? -v : v;
+}
+
 }  // namespace
 
 double FastRound15(double x) {
     double a = std::fabs(x);
     int binary = static_cast<int>(std::bit_cast<uint64_t>(a) >> 52) - 1023;
+    if (binary < kMinBinary && binary >= kMinSmallBinary) return RoundSmall(x, a, binary);
     if (binary < kMinBinary || binary > kMaxBinary) return ThroughText(x);
     // The estimate is the true decimal exponent or one below it.
     int e = kFloorLog10Pow2[binary - kMinBinary];

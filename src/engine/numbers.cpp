@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "engine/fast_fixed.h"
+#include "engine/fast_round.h"
+
 namespace vork {
 
 namespace {
@@ -98,10 +101,18 @@ double RoundHalfEven(double x) {
 }
 
 long long RoundDecimalQuotient(double x) {
-    return static_cast<long long>(RoundHalfEven(Round15(x)));
+    return static_cast<long long>(RoundHalfEven(FastRound15(x)));
 }
 
 std::string Fixed(double x, int decimals, int width) {
+    char digits[32];
+    std::optional<size_t> n = width >= 0 ? FastFixed(x, decimals, digits) : std::nullopt;
+    if (n) {
+        size_t pad = static_cast<size_t>(width) > *n ? width - *n : 0;
+        std::string text(pad, ' ');
+        text.append(digits, *n);
+        return text;
+    }
     char buf[400];
     std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, x);
     return buf;

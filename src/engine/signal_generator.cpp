@@ -55,7 +55,7 @@ double Sine(Simulation& sim, GeneratorChannel& c) {
     GeneratorChannelState& s = c.state;
     s.clock += sim.dt;
     if (s.clock > kClockWrap) s.clock = 0.0;
-    double period = sim.Eval(c.fields.Desc);
+    double period = sim.Eval(c.fields.Desc, c.compiled.period);
     if (period == 0.0) return 0.0;
     const GeneratorChannelApplied& a = c.applied;
     return a.min +
@@ -110,15 +110,15 @@ std::optional<double> SignalGenerator::ChannelOutput(Simulation& sim, GeneratorC
         case SignalType::RandomWalk:
             return RandomWalk(sim, c);
         case SignalType::Equation:
-            return sim.Eval(c.applied.expression);
+            return sim.Eval(c.applied.expression, c.compiled.expression);
         case SignalType::Ln: {
-            double x = sim.Eval(c.applied.expression);
+            double x = sim.Eval(c.applied.expression, c.compiled.expression);
             if (x > 0.0) return std::log(x);
             return std::nullopt;
         }
         case SignalType::Exp: {
             // An overflow keeps the previous output rather than spreading an infinity.
-            double y = std::exp(sim.Eval(c.applied.expression));
+            double y = std::exp(sim.Eval(c.applied.expression, c.compiled.expression));
             if (std::isfinite(y)) return y;
             return std::nullopt;
         }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/compiled_field.h"
 #include "engine/signal_generator_texts.h"
 
 namespace vork {
@@ -36,10 +37,17 @@ struct GeneratorChannelState {
     double clock = 0.0;   // sine clock, seconds
 };
 
+// The compiled forms of the texts a channel evaluates on every scan.
+struct GeneratorChannelCompiled {
+    CompiledField period;
+    CompiledField expression;
+};
+
 struct GeneratorChannel {
     GeneratorChannelFields fields;
     GeneratorChannelApplied applied;
     GeneratorChannelState state;
+    GeneratorChannelCompiled compiled;
 };
 
 // The 16-channel signal generator writing M81..M96. Channels 1..5 offer all ten types, 6..10

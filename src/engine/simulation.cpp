@@ -19,14 +19,35 @@ Simulation::Simulation()
 
 Simulation::~Simulation() = default;
 
+namespace {
+
+Arithmetic ArithmeticOf(EvalPath path) {
+    return path == EvalPath::Bare ? Arithmetic::Bare : Arithmetic::Exact;
+}
+
+}  // namespace
+
 double Simulation::Eval(std::string_view expression) {
-    if (evalPath == EvalPath::Fast) return expressions_.Eval(expression, vars, errorText);
-    return EvaluateText(Substitute(expression, vars), errorText);
+    if (evalPath == EvalPath::Reference)
+        return EvaluateText(Substitute(expression, vars), errorText);
+    return expressions_.Eval(expression, vars, errorText, ArithmeticOf(evalPath));
 }
 
 double Simulation::EvalConstant(std::string_view expression) {
-    if (evalPath == EvalPath::Fast) return expressions_.EvalConstant(expression, errorText);
-    return EvaluateText(expression, errorText);
+    if (evalPath == EvalPath::Reference) return EvaluateText(expression, errorText);
+    return expressions_.EvalConstant(expression, errorText);
+}
+
+double Simulation::EvalField(std::string_view expression, CompiledField& field) {
+    if (evalPath == EvalPath::Reference)
+        return EvaluateText(Substitute(expression, vars), errorText);
+    return expressions_.Eval(field, expression, vars, errorText, ArithmeticOf(evalPath));
+}
+
+std::optional<double> Simulation::EvalCalcFunction(std::string_view function,
+                                                   CompiledCalcFunction& field) {
+    if (evalPath == EvalPath::Reference) return std::nullopt;
+    return expressions_.EvalCalcFunction(field, function, vars, errorText, ArithmeticOf(evalPath));
 }
 
 void Simulation::EvaluationPass(const std::function<void()>& afterCalcBlocks) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,10 @@ class XYRecorder;
 
 enum class Language { Portuguese, English };
 
-// Which evaluator Eval uses. Both give the same values; the reference reduces text.
-enum class EvalPath { Reference, Fast };
+// Which evaluator Eval uses. Reference and Fast give the same values; the reference reduces
+// text. Bare runs the compiled programs on plain doubles, without the 15-digit rounding and the
+// text's parse: a benchmarking limit whose values differ, never for real use.
+enum class EvalPath { Reference, Fast, Bare };
 
 // Everything the objects share: the variable table, the time step, batch mode, the evaluator's
 // error text, the random generator, the language, and the object slots. Tests create it fresh.
@@ -51,6 +54,21 @@ class Simulation {
     double Eval(std::string_view expression);
     // Evaluates without variable substitution.
     double EvalConstant(std::string_view expression);
+    // As Eval, with the compiled form of the text kept by the caller in `field`. Most fields
+    // hold a number, so that case is answered here.
+    double Eval(std::string_view expression, CompiledField& field) {
+        if (evalPath != EvalPath::Reference) {
+            const FastExpression& e = field.For(expression);
+            if (e.kind() == FastExpression::Kind::Constant && e.valid()) {
+                errorText.clear();
+                return e.value();
+            }
+        }
+        return EvalField(expression, field);
+    }
+    // The value of a calculation-block function, or nothing where the caller must evaluate it
+    // through Eval and EvalConstant (always on the reference path).
+    std::optional<double> EvalCalcFunction(std::string_view function, CompiledCalcFunction& field);
 
     SignalGenerator& generator() { return *generator_; }
     Characterizer& characterizer() { return *characterizer_; }
@@ -77,6 +95,7 @@ class Simulation {
     void EmptyAllSlots();
 
   private:
+    double EvalField(std::string_view expression, CompiledField& field);
     void DisplayRefresh();
 
     ExpressionCache expressions_;  // compiled texts of the fast evaluation path

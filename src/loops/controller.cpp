@@ -70,8 +70,8 @@ Controller::Controller(int slot) : slot_(slot) {
 
 void Controller::Compute(Simulation& sim) {
     ControllerState& s = state;
-    double coMin = sim.Eval(fields.COminText);
-    double coMax = sim.Eval(fields.COmaxText);
+    double coMin = sim.Eval(fields.COminText, coMin_);
+    double coMax = sim.Eval(fields.COmaxText, coMax_);
 
     s.PV = sim.vars.Read(tuning.pvAddress);
     s.SPR = fields.CheckSPR ? sim.vars.Read(tuning.sprAddress) : 0.0;
@@ -86,7 +86,7 @@ void Controller::Compute(Simulation& sim) {
     sim.vars.Write(60 + slot_, s.SP);
 
     double Kx = tuning.Kc;
-    if (tuning.FFOn) s.FFValue = sim.Eval(fields.FFwEquation);
+    if (tuning.FFOn) s.FFValue = sim.Eval(fields.FFwEquation, feedForward_);
     double P = 0.0;
     if (fields.PCHK)
         P = LimitSigned100(tuning.Kc * err.ep);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/compiled_field.h"
 #include "loops/trend_cursor.h"
 #include "loops/trend_export.h"
 #include "loops/trend_ring.h"
@@ -221,6 +222,8 @@ class Controller {
     double ToPercent(double engineering) const;
 
     int slot_;
+    // The compiled forms of the live expressions.
+    CompiledField coMin_, coMax_, feedForward_;
 };
 
 }  // namespace vork

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/compiled_field.h"
 #include "loops/actuator_chain.h"
 #include "loops/dead_time.h"
 #include "loops/transfer_functions.h"
@@ -114,6 +115,11 @@ class ProcessBlock {
     void ApplyIdentity(Simulation& sim);
 
     int slot_;
+    // The compiled forms of the expressions every tick evaluates.
+    struct Compiled {
+        CompiledField gain, rate, deadTime, T1, T2, lead, lag;
+    };
+    Compiled compiled_;
 };
 
 }  // namespace vork

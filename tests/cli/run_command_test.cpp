@@ -44,11 +44,8 @@ TEST(VorkSimRun, ReportsElapsedTimeOnStandardError) {
 
 TEST(VorkSimRun, ArchiveIsWrittenInTheCurrentFolder) {
     test::TempFolder temp;
-    std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(temp.path());
-    SimOutput first = RunSim("run " + kExample + " --dt 1s --archive Aula", true);
-    SimOutput second = RunSim("run " + kExample + " --dt 1s --archive Aula", true);
-    std::filesystem::current_path(previous);
+    SimOutput first = RunSim("run " + kExample + " --dt 1s --archive Aula", true, temp.path());
+    SimOutput second = RunSim("run " + kExample + " --dt 1s --archive Aula", true, temp.path());
     EXPECT_EQ(first.status, 0);
     EXPECT_NE(first.text.find("archive: Aula_1.txd"), std::string::npos);
     EXPECT_NE(second.text.find("archive: Aula_2.txd"), std::string::npos);

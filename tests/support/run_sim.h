@@ -13,11 +13,14 @@ struct SimOutput {
     int status;
 };
 
-// Runs the vork-sim binary with `args` (already shell-quoted) and captures its standard output;
-// standard error is dropped unless `withStderr`, which merges it into the text.
-inline SimOutput RunSim(const std::string& args, bool withStderr = false) {
-    std::string command =
-        std::string(VORK_SIM_PATH) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
+// Runs the vork-sim binary with `args` (already shell-quoted), in `folder` when one is given, and
+// captures its standard output; standard error is dropped unless `withStderr`, which merges it
+// into the text.
+inline SimOutput RunSim(const std::string& args, bool withStderr = false,
+                        const std::string& folder = "") {
+    std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") +
+                          std::string(VORK_SIM_PATH) + " " + args +
+                          (withStderr ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     SimOutput out{"", -1};
     if (!pipe) return out;

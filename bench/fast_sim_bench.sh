@@ -17,10 +17,6 @@ cmake --build "$build" --target vork-sim >/dev/null
 sim="$build/vork-sim"
 
 example="examples/basic flow loop/basic flow loop.smp"
-if [[ ! -f "$example" ]]; then
-    # Until the example exists, the hand-written loop of the tests stands in for it.
-    example="tests/fixtures/closed_loop.smp"
-fi
 
 # Seconds of one run as vork-sim reports them ("elapsed: X s" on standard error).
 elapsed() {

@@ -4,6 +4,7 @@
 
 #include "engine/numbers.h"
 #include "engine/simulation.h"
+#include "worked_examples.h"
 
 namespace vork {
 namespace {
@@ -11,37 +12,13 @@ namespace {
 class EquationTest : public ::testing::Test {
   protected:
     double Eval(const std::string& text) { return sim.Eval(text); }
+    void SetUp() override { sim.evalPath = EvalPath::Reference; }
     Simulation sim;
-};
-
-struct Example {
-    const char* expression;
-    double result;
 };
 
 TEST_F(EquationTest, WorkedExamples) {
     sim.vars.Write(21, -3);
-    const Example examples[] = {
-        {"2^3^2", 64},
-        {"-2^2", -4},
-        {"(-2)^2", -4},
-        {"M21^2", -9},
-        {"(-3)*(-2)", 6},
-        {"2*-3", -6},
-        {"1/3*3", 0.999999999999999},
-        {"5/0", 9999},
-        {"0/0", 9999},
-        {"-5/0", -9999},
-        {"7^0", 1},
-        {"0^0", 1},
-        {"0^-1", 0},
-        {"3^-2", 0.111111111111111},
-        {"10-2*3", 4},
-        {"2*3E+2+1", 601},
-        {"1,5*2", 3},
-        {"", 0},
-    };
-    for (const Example& e : examples) {
+    for (const WorkedExample& e : kWorkedExamples) {
         EXPECT_EQ(Eval(e.expression), e.result) << e.expression;
         EXPECT_EQ(sim.errorText, "") << e.expression;
     }

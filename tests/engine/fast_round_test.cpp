@@ -123,5 +123,44 @@ TEST(FastRound15, EqualsTheTextRoundTrip) {
     }
 }
 
+// Below 1.5E-8 the digits are read back by a correction from the input: log-uniform values,
+// 15-digit decimals (already rounded) and their neighbours, 16-digit ties and their neighbours,
+// around the binary exponent where the correction hands over to the text.
+TEST(FastRound15, SmallValuesEqualTheTextRoundTrip) {
+    std::mt19937_64 rng(20240612);
+    auto unit = [&]() { return static_cast<double>(rng() >> 11) * 0x1.0p-53; };
+    long n = test::Scaled(600000);
+    long failures = 0;
+    for (long i = 0; i < n && failures < 10; ++i) {
+        double x = 0.0;
+        int exponent = -300 + static_cast<int>(rng() % 292);
+        char text[48];
+        switch (i % 4) {
+            case 0:
+                x = std::pow(10.0, -310.0 + 302.0 * unit());
+                break;
+            case 1:
+                std::snprintf(text, sizeof text, "%015lluE%d",
+                              static_cast<unsigned long long>(rng() % 1000000000000000ULL),
+                              exponent);
+                x = ParseLenient(text);
+                break;
+            case 2:
+                std::snprintf(text, sizeof text, "%015llu5E%d",
+                              static_cast<unsigned long long>(rng() % 1000000000000000ULL),
+                              exponent);
+                x = ParseLenient(text);
+                break;
+            default:
+                x = std::ldexp(1.0 + unit(), -970 + static_cast<int>(rng() % 20));
+                break;
+        }
+        for (long k = static_cast<long>(rng() % 3); k > 0; --k)
+            x = std::nextafter(x, rng() & 1 ? 1.0 : 0.0);
+        if (rng() & 1) x = -x;
+        if (!Same(x)) ++failures;
+    }
+}
+
 }  // namespace
 }  // namespace vork

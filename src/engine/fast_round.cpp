@@ -93,8 +93,14 @@ int SideOfMidpoint(double a, int e, double y, double f) {
     return side > 0 ? f + 1.0 : f;
 }
 
+// Below this the doubles lie further apart than the 15-digit rounding moves a value, so the
+// text reads back as the value itself.
+constexpr double kDigitsExactBelow = 0x1p-1030;
+
 [[gnu::noinline, gnu::cold]] double ThroughText(double x) {
-    return x == 0.0 ? 0.0 : Round15(x);
+    if (x == 0.0) return 0.0;
+    if (std::fabs(x) < kDigitsExactBelow) return x;
+    return Round15(x);
 }
 
 // Below 1.5E-8 the scale factor is no exact power of ten, so the scaled value is carried as an

@@ -125,7 +125,7 @@ TEST(FastRound15, EqualsTheTextRoundTrip) {
 
 // Below 1.5E-8 the digits are read back by a correction from the input: log-uniform values,
 // 15-digit decimals (already rounded) and their neighbours, 16-digit ties and their neighbours,
-// around the binary exponent where the correction hands over to the text.
+// around the binary exponent where the correction hands over to the text, and subnormals.
 TEST(FastRound15, SmallValuesEqualTheTextRoundTrip) {
     std::mt19937_64 rng(20240612);
     auto unit = [&]() { return static_cast<double>(rng() >> 11) * 0x1.0p-53; };
@@ -135,7 +135,7 @@ TEST(FastRound15, SmallValuesEqualTheTextRoundTrip) {
         double x = 0.0;
         int exponent = -300 + static_cast<int>(rng() % 292);
         char text[48];
-        switch (i % 4) {
+        switch (i % 5) {
             case 0:
                 x = std::pow(10.0, -310.0 + 302.0 * unit());
                 break;
@@ -151,8 +151,12 @@ TEST(FastRound15, SmallValuesEqualTheTextRoundTrip) {
                               exponent);
                 x = ParseLenient(text);
                 break;
-            default:
+            case 3:
                 x = std::ldexp(1.0 + unit(), -970 + static_cast<int>(rng() % 20));
+                break;
+            default:
+                // Subnormals, from a few multiples of the smallest up to the normal range.
+                x = std::bit_cast<double>(rng() % 2 ? rng() % 4096 : rng() >> 12);
                 break;
         }
         for (long k = static_cast<long>(rng() % 3); k > 0; --k)

@@ -105,7 +105,10 @@ constexpr double kDigitsExactBelow = 0x1p-1030;
 
 // Below 1.5E-8 the scale factor is no exact power of ten, so the scaled value is carried as an
 // unevaluated sum hi + lo, exact to about 2^-100, and read back from its digits.
-constexpr int kMinSmallBinary = -1000;  // keeps every partial product normal
+// Down to the smallest normal binary exponent: every partial product is then exact to far
+// better than the midpoint margin, a subnormal part carrying an error of 2^-1075 at most.
+// Subnormal inputs go through the text, the exponent estimate being off for them.
+constexpr int kMinSmallBinary = -1022;
 constexpr double kMidpointMargin = 1e-6;
 
 struct Wide {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -19,12 +21,27 @@ class CompiledText {
     }
 
   private:
-    // Field texts are a few characters long: a plain loop beats a call to memcmp.
+    // Field texts are a few to a few dozen characters long, checked on every tick: eight bytes
+    // at a time, the last word overlapping the one before, beats both a byte loop and memcmp.
     bool Holds(std::string_view text) const {
-        if (text.size() != text_.size()) return false;
-        for (size_t i = 0; i < text.size(); ++i)
-            if (text[i] != text_[i]) return false;
-        return true;
+        size_t n = text.size();
+        if (n != text_.size()) return false;
+        const char* a = text.data();
+        const char* b = text_.data();
+        if (n < 8) {
+            for (size_t i = 0; i < n; ++i)
+                if (a[i] != b[i]) return false;
+            return true;
+        }
+        for (size_t i = 0; i + 8 < n; i += 8)
+            if (Word(a + i) != Word(b + i)) return false;
+        return Word(a + n - 8) == Word(b + n - 8);
+    }
+
+    static uint64_t Word(const char* p) {
+        uint64_t w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
     }
 
     [[gnu::noinline]] void Recompile(std::string_view text) {

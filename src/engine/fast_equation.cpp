@@ -49,9 +49,10 @@ void Store(Registers& r, uint16_t dst, double x) {
     r.minus[dst] = x < 0;
 }
 
-// Bare: plain double arithmetic, without the rounding and the minus-sign guards.
+// Bare: plain double arithmetic, without the rounding and the minus-sign guards. Inline: the
+// run loop executes one of these for most operations.
 template <bool kBare = false>
-bool ApplyStep(const Operation& op, Registers& r) {
+[[gnu::always_inline]] inline bool ApplyStep(const Operation& op, Registers& r) {
     double a = 0.0;
     bool negative = false;
     int count = 0;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/numbers.h"
 
@@ -92,13 +93,22 @@ int SideOfMidpoint(double a, int e, double y, double f) {
     return side > 0 ? f + 1.0 : f;
 }
 
+// Below this the doubles lie further apart than the 15-digit rounding moves a value, so the
+// text reads back as the value itself.
+constexpr double kDigitsExactBelow = 0x1p-1030;
+
 [[gnu::noinline, gnu::cold]] double ThroughText(double x) {
-    return x == 0.0 ? 0.0 : Round15(x);
+    if (x == 0.0) return 0.0;
+    if (std::fabs(x) < kDigitsExactBelow) return x;
+    return Round15(x);
 }
 
 // Below 1.5E-8 the scale factor is no exact power of ten, so the scaled value is carried as an
 // unevaluated sum hi + lo, exact to about 2^-100, and read back from its digits.
-constexpr int kMinSmallBinary = -1000;  // keeps every partial product normal
+// Down to the smallest normal binary exponent: every partial product is then exact to far
+// better than the midpoint margin, a subnormal part carrying an error of 2^-1075 at most.
+// Subnormal inputs go through the text, the exponent estimate being off for them.
+constexpr int kMinSmallBinary = -1022;
 constexpr double kMidpointMargin = 1e-6;
 
 struct Wide {
@@ -131,6 +141,37 @@ double FromDigits(double n, int exponent) {
     return v;
 }
 
+// Above this binary exponent the correction below stays clear of the subnormal range.
+constexpr int kMinCorrectedBinary = -960;
+// The correction is exact to about 2^-43 ulp; a sum closer than this to a midpoint between
+// doubles may round either way and goes through the text.
+constexpr double kCorrectionMargin = 0x1p-30;
+
+constexpr double kNegPow10[] = {1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                                1e-8,  1e-9,  1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15,
+                                1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
+
+// d * 10^-k to a relative error of a few ulps.
+double ScaleDown(double d, int k) {
+    for (; k > 22; k -= 22)
+        d *= kNegPow10[22];
+    return d * kNegPow10[k];
+}
+
+// The double nearest to n * 10^-k, where a * 10^k = y and n is y rounded: n * 10^-k lies
+// within about 50 ulps of a, at a + (n - y) * 10^-k. Nothing when that sum falls too close to
+// a midpoint between doubles for the correction's error.
+std::optional<double> Corrected(double a, Wide y, double n, int k) {
+    double delta = ScaleDown((n - y.hi) - y.lo, k);  // n - y.hi is exact
+    double s = a + delta;
+    double residual = delta - (s - a);  // s - a is exact: s and a are within a factor 2
+    uint64_t bits = std::bit_cast<uint64_t>(s);
+    double neighbour = std::bit_cast<double>(residual > 0 ? bits + 1 : bits - 1);
+    double half = 0.5 * std::fabs(neighbour - s);
+    if (std::fabs(std::fabs(residual) - half) < half * kCorrectionMargin) return std::nullopt;
+    return s;
+}
+
 [[gnu::noinline]] double RoundSmall(double x, double a, int binary) {
     int e = static_cast<int>(std::floor(binary * 0.30102999566398120));
     Wide y = ScaleUp(a, 14 - e);
@@ -141,7 +182,9 @@ double FromDigits(double n, int exponent) {
     // hi alone may round the other way when lo moves the value across the midpoint.
     if (offset > 0.5) n += 1.0;
     if (offset < -0.5) n -= 1.0;
-    double v = FromDigits(n, e - 14);
+    std::optional<double> corrected;
+    if (binary >= kMinCorrectedBinary) corrected = Corrected(a, y, n, 14 - e);
+    double v = corrected ? *corrected : FromDigits(n, e - 14);
     return x < 0 ? -v : v;
 }
 

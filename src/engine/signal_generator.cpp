@@ -91,7 +91,7 @@ void SignalGenerator::ComputeChannel(Simulation& sim, int k) {
     std::optional<double> v = ChannelOutput(sim, c, type);
     if (!v) return;
     sim.vars.Write(Address(k), *v);
-    if (ShowsOutput(type)) c.fields.Valor = Fixed(*v, 2, 2);
+    if (ShowsOutput(type)) c.fields.Valor = c.compiled.valor.Of(*v, 2, 2);
 }
 
 // The new output of a computed channel, or nothing when it keeps its value on this scan.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/compiled_field.h"
+#include "engine/fixed_memo.h"
 #include "engine/signal_generator_texts.h"
 
 namespace vork {
@@ -41,6 +42,7 @@ struct GeneratorChannelState {
 struct GeneratorChannelCompiled {
     CompiledField period;
     CompiledField expression;
+    FixedMemo valor;  // the output text, written on every scan
 };
 
 struct GeneratorChannel {

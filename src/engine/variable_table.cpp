@@ -36,20 +36,6 @@ std::string AddressName(int address) {
     return "M" + TwoDigits(address);
 }
 
-double VariableTable::Read(int address) const {
-    if (address >= 1 && address <= kValues) return values_[address - 1];
-    if (address >= 101 && address <= 100 + kActuators) return actuators_[address - 101];
-    return 0.0;
-}
-
-void VariableTable::Write(int address, double value) {
-    if (address >= 1 && address <= kValues) values_[address - 1] = value;
-}
-
-void VariableTable::WriteActuator(int block, double value) {
-    if (block >= 1 && block <= kActuators) actuators_[block - 1] = value;
-}
-
 const VariableAttributes& VariableTable::Attributes(int address) const {
     if (address >= 1 && address <= kValues) return attributes_[address - 1];
     return ActuatorAttributes();

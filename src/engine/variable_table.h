@@ -29,12 +29,21 @@ class VariableTable {
 
     VariableTable() { ResetProgramStart(); }
 
-    // Reads M1..M99 or M101..M124; every other address reads 0.
-    double Read(int address) const;
+    // Reads M1..M99 or M101..M124; every other address reads 0. Inline: every object reads and
+    // writes several variables on every tick.
+    double Read(int address) const {
+        if (address >= 1 && address <= kValues) return values_[address - 1];
+        if (address >= 101 && address <= 100 + kActuators) return actuators_[address - 101];
+        return 0.0;
+    }
     // Writes M1..M99; other addresses are ignored. Values are stored unchanged.
-    void Write(int address, double value);
+    void Write(int address, double value) {
+        if (address >= 1 && address <= kValues) values_[address - 1] = value;
+    }
     // Stores M(100+n) for process block n (1..24).
-    void WriteActuator(int block, double value);
+    void WriteActuator(int block, double value) {
+        if (block >= 1 && block <= kActuators) actuators_[block - 1] = value;
+    }
 
     const VariableAttributes& Attributes(int address) const;
     std::string Attribute(int address, AttributeField field) const;

@@ -129,7 +129,8 @@ void Controller::Compute(Simulation& sim) {
 void Controller::RefreshFaceplate(const Simulation& sim) {
     const ControllerState& s = state;
     if (sim.batch) {
-        faceplate.SPText = EngineeringText(s.SP);
+        // Refreshed on every tick; the setpoint rarely moves, so the text is mostly a copy.
+        faceplate.SPText = batchSPText_.Of(ToEngineering(s.SP), s.Decimals, s.Decimals);
         return;
     }
     faceplate.SetPointBar = FaceplateBar(s.SP);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/compiled_field.h"
+#include "engine/fixed_memo.h"
 #include "loops/trend_cursor.h"
 #include "loops/trend_export.h"
 #include "loops/trend_ring.h"
@@ -224,6 +225,7 @@ class Controller {
     int slot_;
     // The compiled forms of the live expressions.
     CompiledField coMin_, coMax_, feedForward_;
+    FixedMemo batchSPText_;
 };
 
 }  // namespace vork

@@ -1,5 +1,7 @@
 #include "loops/dead_time.h"
 
+#include <bit>
+
 #include "engine/numbers.h"
 
 namespace vork {
@@ -14,7 +16,15 @@ int DelaySampleCount(double deadTime, double dt) {
 }
 
 double StepDeadTime(DeadTimeState& s, double p, double deadTime, double dt) {
-    s.DelaySamples = DelaySampleCount(deadTime, dt);
+    uint64_t deadTimeBits = std::bit_cast<uint64_t>(deadTime);
+    uint64_t dtBits = std::bit_cast<uint64_t>(dt);
+    if (!s.counted || deadTimeBits != s.countedDeadTimeBits || dtBits != s.countedDtBits) {
+        s.countedSamples = DelaySampleCount(deadTime, dt);
+        s.countedDeadTimeBits = deadTimeBits;
+        s.countedDtBits = dtBits;
+        s.counted = true;
+    }
+    s.DelaySamples = s.countedSamples;
     bool inRing = s.DelayIndex >= 0 && s.DelayIndex < DeadTimeState::kLength;
     s.DelayIndex = inRing ? s.DelayIndex + 1 : 1;
     s.DelayLine[s.DelayIndex - 1] = p;

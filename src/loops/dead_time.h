@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace vork {
@@ -13,6 +14,12 @@ struct DeadTimeState {
     int DelayIndex = 0;       // position last written; 0 before the first tick
     int DelaySamples = 0;     // dead time in ticks, 0..kLength - 1
     double DelayedValue = 0;  // the delayed actuator position of this tick, percent
+    // The last count with the dead time and time step it was made from: both rarely change,
+    // and the count rounds a quotient to 15 digits.
+    uint64_t countedDeadTimeBits = 0;
+    uint64_t countedDtBits = 0;
+    int countedSamples = 0;
+    bool counted = false;
 };
 
 // Dead time in seconds to whole ticks, rounding the decimal quotient half to even. A negative or

@@ -123,5 +123,49 @@ TEST(FastRound15, EqualsTheTextRoundTrip) {
     }
 }
 
+// Below 1.5E-8 the digits are read back by a correction from the input: log-uniform values,
+// 15-digit decimals (already rounded) and their neighbours, 16-digit ties and their neighbours,
+// from the smallest normal exponent past the one where the correction hands over to reading
+// the digits back, and subnormals.
+TEST(FastRound15, SmallValuesEqualTheTextRoundTrip) {
+    std::mt19937_64 rng(20240612);
+    auto unit = [&]() { return static_cast<double>(rng() >> 11) * 0x1.0p-53; };
+    long n = test::Scaled(600000);
+    long failures = 0;
+    for (long i = 0; i < n && failures < 10; ++i) {
+        double x = 0.0;
+        int exponent = -322 + static_cast<int>(rng() % 314);
+        char text[48];
+        switch (i % 5) {
+            case 0:
+                x = std::pow(10.0, -310.0 + 302.0 * unit());
+                break;
+            case 1:
+                std::snprintf(text, sizeof text, "%015lluE%d",
+                              static_cast<unsigned long long>(rng() % 1000000000000000ULL),
+                              exponent);
+                x = ParseLenient(text);
+                break;
+            case 2:
+                std::snprintf(text, sizeof text, "%015llu5E%d",
+                              static_cast<unsigned long long>(rng() % 1000000000000000ULL),
+                              exponent);
+                x = ParseLenient(text);
+                break;
+            case 3:
+                x = std::ldexp(1.0 + unit(), -1022 + static_cast<int>(rng() % 70));
+                break;
+            default:
+                // Subnormals, from a few multiples of the smallest up to the normal range.
+                x = std::bit_cast<double>(rng() % 2 ? rng() % 4096 : rng() >> 12);
+                break;
+        }
+        for (long k = static_cast<long>(rng() % 3); k > 0; --k)
+            x = std::nextafter(x, rng() & 1 ? 1.0 : 0.0);
+        if (rng() & 1) x = -x;
+        if (!Same(x)) ++failures;
+    }
+}
+
 }  // namespace
 }  // namespace vork

@@ -2,7 +2,7 @@
 
 namespace vork {
 
-const std::array<ControllerWindowText, 52> kControllerWindowTexts = {{
+const std::array<WindowText, 52> kControllerWindowTexts = {{
     {"caption", "Controlador", "Controller"},
     {"OpenDialog1", "Selecione uma pasta", "Select a folder"},
     {"Button2", "Enviar", "Send"},
@@ -72,9 +72,7 @@ const std::array<ControllerWindowText, 52> kControllerWindowTexts = {{
 }};
 
 std::string ControllerEnglishText(std::string_view component) {
-    for (const ControllerWindowText& t : kControllerWindowTexts)
-        if (component == t.component) return t.english;
-    return {};
+    return EnglishTextIn(kControllerWindowTexts, component);
 }
 
 }  // namespace vork

@@ -42,7 +42,7 @@ std::string ProcessMessage(int outputAddress, ProcessCheck check) {
     return "Processo " + std::to_string(outputAddress) + Suffix(check);
 }
 
-const std::array<ProcessWindowText, 25> kProcessWindowTexts = {{
+const std::array<WindowText, 25> kProcessWindowTexts = {{
     {"caption", "Processo", "Process"},
     {"Label8", "Entrada:", "Input:"},
     {"Label15", "TM(seg):", "DT(seg):"},
@@ -71,14 +71,14 @@ const std::array<ProcessWindowText, 25> kProcessWindowTexts = {{
     {"hint:ComboBox2", "Seleciona Função de Transferência", "Select Transfer Function"},
 }};
 
-const std::array<ProcessWindowText, 4> kTransferTypeItems = {{
+const std::array<WindowText, 4> kTransferTypeItems = {{
     {"0", "Ordem 2 Sobreamortecido", "1st/2nd order (overdumped)"},
     {"1", "Ordem 2 Subamortecido", "2nd order (underdumped)"},
     {"2", "Filtro LEAD-LAG", "Lead-Lag Filter"},
     {"3", "Integrador", "Integrator"},
 }};
 
-const std::array<ProcessWindowText, 5> kValveCurveItems = {{
+const std::array<WindowText, 5> kValveCurveItems = {{
     {"0", "Linear", "Linear"},
     {"1", "Curva Abertura Rápida", "Quick Open Curve"},
     {"2", "Curva Igual Porcentagem", "Equal-Percentage Curve"},

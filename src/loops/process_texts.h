@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "engine/window_text.h"
+
 namespace vork {
 
 // The checks of a process block's validation, in the order their messages are shown.
@@ -25,19 +27,12 @@ enum class ProcessCheck {
 // "Processo " + output variable number + the check's suffix; Portuguese in both languages.
 std::string ProcessMessage(int outputAddress, ProcessCheck check);
 
-// A text of the process block window in both interface languages.
-struct ProcessWindowText {
-    const char* component;  // control name; "caption" for the window, "hint:<control>" for hints
-    const char* portuguese;
-    const char* english;
-};
-
 // The texts that switch to English when the window is activated in English mode. Every other
 // caption stays Portuguese in both languages. The window caption comes first.
-extern const std::array<ProcessWindowText, 25> kProcessWindowTexts;
+extern const std::array<WindowText, 25> kProcessWindowTexts;
 
 // Items of the transfer-function list (ComboBox2) and of the gain-curve list (ComboBox1).
-extern const std::array<ProcessWindowText, 4> kTransferTypeItems;
-extern const std::array<ProcessWindowText, 5> kValveCurveItems;
+extern const std::array<WindowText, 4> kTransferTypeItems;
+extern const std::array<WindowText, 5> kValveCurveItems;
 
 }  // namespace vork

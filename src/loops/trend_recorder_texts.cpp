@@ -2,7 +2,7 @@
 
 namespace vork {
 
-const std::array<RecorderWindowText, 19> kRecorderWindowTexts = {{
+const std::array<WindowText, 19> kRecorderWindowTexts = {{
     {"caption", "Registrador", "Register"},
     {"Label17", "Tempo: 1 divisão =", "1 division time="},
     {"CheckBox1", "Arquivar", "Archive"},
@@ -25,9 +25,7 @@ const std::array<RecorderWindowText, 19> kRecorderWindowTexts = {{
 }};
 
 std::string RecorderEnglishText(std::string_view component) {
-    for (const RecorderWindowText& t : kRecorderWindowTexts)
-        if (component == t.component) return t.english;
-    return {};
+    return EnglishTextIn(kRecorderWindowTexts, component);
 }
 
 }  // namespace vork

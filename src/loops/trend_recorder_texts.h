@@ -4,18 +4,13 @@
 #include <string>
 #include <string_view>
 
-namespace vork {
+#include "engine/window_text.h"
 
-// A text of the trend recorder window in both interface languages.
-struct RecorderWindowText {
-    const char* component;  // control name; "caption" for the window, "hint:<control>" for hints
-    const char* portuguese;
-    const char* english;
-};
+namespace vork {
 
 // The texts that switch to English when the window is activated in English mode; every other
 // text stays as it is. The window caption comes first.
-extern const std::array<RecorderWindowText, 19> kRecorderWindowTexts;
+extern const std::array<WindowText, 19> kRecorderWindowTexts;
 
 // The English text of `component`; empty when it has none.
 std::string RecorderEnglishText(std::string_view component);

@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkgconf
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   xvfb xauth
 )
 

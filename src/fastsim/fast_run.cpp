@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/numbers.h"
-#include "engine/simulation.h"
 #include "fastsim/txd_archive.h"
-#include "loops/controller.h"
+#include "plant/controller.h"
+#include "plant/simulation.h"
 
 namespace vork {
 

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "engine/numbers.h"
-#include "project/windows1252.h"
+#include "engine/windows1252.h"
 
 namespace vork {
 

@@ -1,5 +1,5 @@
-#include "engine/simulation.h"
-#include "loops/controller.h"
+#include "plant/controller.h"
+#include "plant/simulation.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"

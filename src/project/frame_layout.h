@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "workspace/slot_kind.h"
+#include "plant/addresses.h"
 
 // Fixed texts and orders of the simulation file's frame.
 namespace vork::frame_layout {

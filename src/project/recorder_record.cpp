@@ -1,5 +1,5 @@
-#include "engine/simulation.h"
-#include "loops/trend_recorder.h"
+#include "plant/simulation.h"
+#include "plant/trend_recorder.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"

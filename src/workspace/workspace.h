@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/simulation.h"
+#include "engine/language.h"
+#include "plant/addresses.h"
 #include "workspace/markers.h"
 #include "workspace/push_buttons.h"
 #include "workspace/shape.h"
-#include "workspace/slot_kind.h"
 #include "workspace/switch_input.h"
 #include "workspace/track.h"
 

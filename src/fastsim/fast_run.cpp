@@ -4,6 +4,7 @@
 
 #include "engine/numbers.h"
 #include "fastsim/txd_archive.h"
+#include "plant/addresses.h"
 #include "plant/controller.h"
 #include "plant/simulation.h"
 
@@ -48,7 +49,8 @@ void RecordLoops(const Simulation& sim, const LoopConfigs& loops, bool normalize
         const LoopConfig& loop = loops[i - 1];
         if (!loop.Active()) continue;
         AppendLoopPoint(curves[i - 1], sim.vars, loop.pvAddress, sim.vars.Read(loop.pvAddress),
-                        sim.vars.Read(60 + i), sim.vars.Read(i), normalize);
+                        sim.vars.Read(SetpointAddress(i)),
+                        sim.vars.Read(ControllerOutputAddress(i)), normalize);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/language.h"
+#include "plant/addresses.h"
 
 namespace vork {
 
@@ -74,7 +75,7 @@ class AnimatedText {
     explicit AnimatedText(int slot) : slot_(slot) {}
 
     static constexpr double kNoAlarm = 999999.0;
-    static int Number(int slot) { return 100 + slot; }
+    static int Number(int slot) { return AnimatedTextNumber(slot); }
     int slot() const { return slot_; }
     int number() const { return Number(slot_); }
     // The chosen variable's address, 0 when none is chosen.

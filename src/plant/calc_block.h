@@ -5,6 +5,7 @@
 
 #include "engine/compiled_field.h"
 #include "engine/language.h"
+#include "plant/addresses.h"
 
 namespace vork {
 
@@ -52,7 +53,7 @@ class CalcBlock {
   public:
     explicit CalcBlock(int slot);
 
-    static int OutputAddress(int slot) { return slot <= 20 ? 40 + slot : 54 + slot; }
+    static int OutputAddress(int slot) { return CalcOutputAddress(slot); }
     int slot() const { return slot_; }
     int outputAddress() const { return OutputAddress(slot_); }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/language.h"
+#include "plant/addresses.h"
 
 namespace vork {
 
@@ -46,7 +47,7 @@ struct CharacterizerCaptions {
 // to M13 the MV at which the curve reaches it.
 class Characterizer {
   public:
-    static constexpr int kOutput = 13;
+    static constexpr int kOutput = kCharacterizerOutputAddress;
 
     void Compute(Simulation& sim);
     // The variable that Lin1EndEnt names, or 0 when its first two characters are not 1..99.

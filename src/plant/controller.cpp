@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/numbers.h"
+#include "plant/addresses.h"
 #include "plant/simulation.h"
 
 namespace vork {
@@ -83,7 +84,7 @@ void Controller::Compute(Simulation& sim) {
     Errors err = ComputeErrors(tuning, s);
     s.InDeadBand = std::abs(err.e) < tuning.DB;
     if (fields.DCHK && tuning.Derivada == kSobrePV) s.PVFilt = FilteredPV(s, tuning.Td, sim.dt);
-    sim.vars.Write(60 + slot_, s.SP);
+    sim.vars.Write(SetpointAddress(slot_), s.SP);
 
     double Kx = tuning.Kc;
     if (tuning.FFOn) s.FFValue = sim.Eval(fields.FFwEquation, feedForward_);
@@ -120,7 +121,7 @@ void Controller::Compute(Simulation& sim) {
     s.PVant = s.PV;
     s.PVFiltAnt = s.PVFilt;
     s.Iant = I;
-    sim.vars.Write(slot_, s.CO);
+    sim.vars.Write(ControllerOutputAddress(slot_), s.CO);
 
     RefreshFaceplate(sim);
     SampleTrend(sim);

@@ -1,5 +1,6 @@
 #include "engine/equation.h"
 #include "engine/numbers.h"
+#include "plant/addresses.h"
 #include "plant/archive_display.h"
 #include "plant/controller.h"
 #include "plant/simulation.h"
@@ -11,9 +12,8 @@ namespace {
 
 // The actuator position of the process block whose output is `pv`; 1 for any other variable.
 double ActuatorOf(const VariableTable& vars, int pv) {
-    if (pv >= 21 && pv <= 40) return vars.Read(100 + pv - 20);
-    if (pv >= 71 && pv <= 74) return vars.Read(100 + pv - 50);
-    return 1.0;
+    int block = ProcessSlotOfOutput(pv);
+    return block ? vars.Read(ActuatorAddress(block)) : 1.0;
 }
 
 }  // namespace

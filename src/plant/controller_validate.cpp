@@ -3,6 +3,7 @@
 
 #include "engine/equation.h"
 #include "engine/numbers.h"
+#include "plant/addresses.h"
 #include "plant/controller.h"
 #include "plant/simulation.h"
 
@@ -96,8 +97,8 @@ void Controller::ApplyConfiguration(Simulation& sim) {
     }
     ApplyModeButtons();
 
-    sim.vars.SetDescription(slot_, " MV " + fields.TagText);
-    sim.vars.SetDescription(60 + slot_, " SP " + fields.TagText);
+    sim.vars.SetDescription(ControllerOutputAddress(slot_), " MV " + fields.TagText);
+    sim.vars.SetDescription(SetpointAddress(slot_), " SP " + fields.TagText);
     state.Decimals = DecimalsFor(tuning.PVmax - tuning.PVmin);
     faceplate.SPText = EngineeringText(state.SP);
     trendDisplay.Label21 = SamplingText(TimeBaseAt(trendFields.BaseTempoBox));

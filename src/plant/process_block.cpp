@@ -5,10 +5,6 @@
 
 namespace vork {
 
-int ProcessBlock::OutputAddress(int slot) {
-    return slot <= 20 ? 20 + slot : 50 + slot;
-}
-
 TransferParams ProcessBlock::LiveTransferParams(Simulation& sim, double gain) {
     TransferParams p;
     p.type = latched.type;

@@ -5,6 +5,7 @@
 
 #include "engine/compiled_field.h"
 #include "plant/actuator_chain.h"
+#include "plant/addresses.h"
 #include "plant/dead_time.h"
 #include "plant/transfer_functions.h"
 #include "plant/valve_curves.h"
@@ -81,8 +82,7 @@ class ProcessBlock {
 
     explicit ProcessBlock(int slot) : slot_(slot) {}
 
-    // M21..M40 for slots 1..20, M71..M74 for slots 21..24.
-    static int OutputAddress(int slot);
+    static int OutputAddress(int slot) { return ProcessOutputAddress(slot); }
     int OutputAddress() const { return OutputAddress(slot_); }
     int slot() const { return slot_; }
 

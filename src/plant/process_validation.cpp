@@ -4,6 +4,7 @@
 
 #include "engine/equation.h"
 #include "engine/numbers.h"
+#include "plant/addresses.h"
 #include "plant/process_block.h"
 #include "plant/process_texts.h"
 #include "plant/simulation.h"
@@ -104,7 +105,7 @@ void ProcessBlock::ApplyIdentity(Simulation& sim) {
     std::string description = sim.vars.Description(m);
     display.Label9 = fields.TagText + " " + description;
     display.Label22 = "(M" + std::to_string(m) + ")";
-    display.Label2 = "(M" + std::to_string(100 + slot_) + ")";
+    display.Label2 = "(M" + std::to_string(ActuatorAddress(slot_)) + ")";
     display.Caption = description;
 }
 

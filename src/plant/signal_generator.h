@@ -6,6 +6,7 @@
 
 #include "engine/compiled_field.h"
 #include "engine/fixed_memo.h"
+#include "plant/addresses.h"
 #include "plant/signal_generator_texts.h"
 
 namespace vork {
@@ -59,7 +60,7 @@ class SignalGenerator {
     static constexpr int kChannels = 16;
     static constexpr int kComputedChannels = 10;
 
-    static int Address(int channel) { return 80 + channel; }
+    static int Address(int channel) { return GeneratorAddress(channel); }
     static int TypeCount(int channel);
     static bool Offers(int channel, int type) { return type >= 0 && type < TypeCount(channel); }
 

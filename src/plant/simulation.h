@@ -10,6 +10,7 @@
 #include "engine/language.h"
 #include "engine/random.h"
 #include "engine/variable_table.h"
+#include "plant/addresses.h"
 #include "plant/scan_cycle.h"
 #include "plant/slots.h"
 
@@ -73,11 +74,11 @@ class Simulation {
     Characterizer& characterizer() { return *characterizer_; }
     XYRecorder& xy() { return *xy_; }
 
-    Slots<Controller, 10> controllers;
-    Slots<ProcessBlock, 24> processes;
-    Slots<CalcBlock, 24> calcs;
-    Slots<TrendRecorder, 10> recorders;
-    Slots<AnimatedText, 20> texts;
+    Slots<Controller, SlotCount(SlotKind::Controller)> controllers;
+    Slots<ProcessBlock, SlotCount(SlotKind::Process)> processes;
+    Slots<CalcBlock, SlotCount(SlotKind::Calc)> calcs;
+    Slots<TrendRecorder, SlotCount(SlotKind::Recorder)> recorders;
+    Slots<AnimatedText, SlotCount(SlotKind::Text)> texts;
 
     // One step of the whole plant in the fixed order. `afterCalcBlocks`, if set, runs between the
     // calculation blocks and the controllers (the fast simulation's test step).

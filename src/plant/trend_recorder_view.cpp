@@ -1,5 +1,6 @@
 #include "engine/equation.h"
 #include "engine/numbers.h"
+#include "plant/addresses.h"
 #include "plant/controller.h"
 #include "plant/simulation.h"
 #include "plant/trend_recorder.h"
@@ -41,7 +42,7 @@ void TrendRecorder::WriteAxisLabels() {
 void TrendRecorder::Variavel3SelectChange(const Simulation& sim) {
     int p = fields.Variavel3Select;
     if (p >= 0 && p <= 9) {
-        if (fields.Edit2 == "SP") fields.Variavel2Select = p + 60;
+        if (fields.Edit2 == "SP") fields.Variavel2Select = SetpointAddress(p + 1) - 1;
         const Controller* loop = sim.controllers.Get(p + 1);
         if (fields.Edit1 == "PV" && loop) fields.Variavel1Select = loop->fields.VariavelSelect;
     }

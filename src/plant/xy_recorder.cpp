@@ -1,5 +1,6 @@
 #include "plant/xy_recorder.h"
 
+#include "plant/addresses.h"
 #include "plant/controller.h"
 #include "plant/simulation.h"
 
@@ -31,9 +32,9 @@ void XYRecorder::PresetsChange(const Simulation& sim, int position) {
     int k = (position + 1) / 2;
     const Controller* controller = sim.controllers.Get(k);
     if (!controller) return;
-    fields.ComboX = k - 1;  // Mk, the controller's output
-    // COxPV: the measured variable; COxMV: the actuator position M(100+k).
-    fields.ComboY = position % 2 ? controller->fields.VariavelSelect : 100 + k - 1;
+    fields.ComboX = ControllerOutputAddress(k) - 1;
+    // COxPV: the measured variable; COxMV: the actuator position of process block k.
+    fields.ComboY = position % 2 ? controller->fields.VariavelSelect : ActuatorAddress(k) - 1;
     Button1 = fields.ComboX >= 0 && fields.ComboY >= 0;
 }
 

@@ -40,15 +40,4 @@ constexpr std::array<Group, 5> kGroups = {{
 constexpr std::array<SlotKind, 5> kPositionOrder = {
     SlotKind::Controller, SlotKind::Process, SlotKind::Recorder, SlotKind::Calc, SlotKind::Text};
 
-// Address written by operator input k (1-based).
-constexpr int TrackAddress(int k) {
-    return 14 + k;
-}
-constexpr int SwitchAddress(int k) {
-    return 10 + k;
-}
-constexpr int ButtonAddress(int k) {
-    return 96 + k;
-}
-
 }  // namespace vork::frame_layout

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "engine/simulation.h"
+#include "plant/simulation.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/calc_block.h"
-#include "engine/signal_generator.h"
-#include "loops/controller.h"
-#include "loops/process_block.h"
+#include "plant/calc_block.h"
+#include "plant/controller.h"
+#include "plant/process_block.h"
+#include "plant/signal_generator.h"
 #include "project/project.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "engine/numbers.h"
-#include "engine/simulation.h"
+#include "plant/simulation.h"
 
 namespace vork::cli {
 

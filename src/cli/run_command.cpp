@@ -10,7 +10,7 @@
 #include "cli/commands.h"
 #include "fastsim/fast_run.h"
 #include "fastsim/indices.h"
-#include "loops/controller.h"
+#include "plant/controller.h"
 #include "project/project.h"
 
 namespace vork::cli {

@@ -7,9 +7,9 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
-#include "engine/calc_block.h"
 #include "engine/numbers.h"
-#include "loops/process_block.h"
+#include "plant/calc_block.h"
+#include "plant/process_block.h"
 #include "project/project.h"
 
 namespace vork::cli {

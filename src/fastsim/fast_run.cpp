@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "engine/numbers.h"
-#include "engine/simulation.h"
 #include "fastsim/txd_archive.h"
-#include "loops/controller.h"
+#include "plant/addresses.h"
+#include "plant/controller.h"
+#include "plant/simulation.h"
 
 namespace vork {
 
@@ -48,7 +49,8 @@ void RecordLoops(const Simulation& sim, const LoopConfigs& loops, bool normalize
         const LoopConfig& loop = loops[i - 1];
         if (!loop.Active()) continue;
         AppendLoopPoint(curves[i - 1], sim.vars, loop.pvAddress, sim.vars.Read(loop.pvAddress),
-                        sim.vars.Read(60 + i), sim.vars.Read(i), normalize);
+                        sim.vars.Read(SetpointAddress(i)),
+                        sim.vars.Read(ControllerOutputAddress(i)), normalize);
     }
 }
 

@@ -6,7 +6,8 @@
 #include <system_error>
 
 #include "engine/numbers.h"
-#include "project/windows1252.h"
+#include "engine/windows1252.h"
+#include "plant/addresses.h"
 
 namespace vork {
 
@@ -109,12 +110,13 @@ std::optional<std::string> AppendDataLine(const std::string& line, const LoopCon
     for (size_t i = 0; i < loops.size(); ++i) {
         if (!loops[i].Active()) continue;
         int loop = static_cast<int>(i) + 1;
-        for (int field : {loop, loops[i].pvAddress, 60 + loop})
+        const int co = ControllerOutputAddress(loop), sp = SetpointAddress(loop);
+        for (int field : {co, loops[i].pvAddress, sp})
             if (!ArchiveField(line, field))
                 return "field " + std::to_string(field) + " is missing or not a number";
         AppendLoopPoint(curves[i], vars, loops[i].pvAddress,
-                        *ArchiveField(line, loops[i].pvAddress), *ArchiveField(line, 60 + loop),
-                        *ArchiveField(line, loop), normalize);
+                        *ArchiveField(line, loops[i].pvAddress), *ArchiveField(line, sp),
+                        *ArchiveField(line, co), normalize);
     }
     return std::nullopt;
 }

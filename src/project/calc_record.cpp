@@ -1,5 +1,5 @@
-#include "engine/calc_block.h"
-#include "engine/simulation.h"
+#include "plant/calc_block.h"
+#include "plant/simulation.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"

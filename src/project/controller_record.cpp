@@ -1,5 +1,6 @@
-#include "engine/simulation.h"
-#include "loops/controller.h"
+#include "plant/addresses.h"
+#include "plant/controller.h"
+#include "plant/simulation.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"
@@ -106,8 +107,8 @@ std::vector<std::string> ReadControllerRecord(Controller& c, Simulation& sim, Li
     c.faceplate.SPRSelectEnabled = f.CheckSPR;
     // The loop's variables carry the restored output and setpoint from the first pass on, so
     // blocks computed before the controller do not read 0 for one tick.
-    sim.vars.Write(c.slot(), s.CO);
-    sim.vars.Write(60 + c.slot(), s.SP);
+    sim.vars.Write(ControllerOutputAddress(c.slot()), s.CO);
+    sim.vars.Write(SetpointAddress(c.slot()), s.SP);
     return messages;
 }
 

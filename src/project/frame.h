@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/characterizer.h"
-#include "engine/simulation.h"
 #include "engine/variable_table.h"
+#include "plant/characterizer.h"
+#include "plant/simulation.h"
 #include "project/line_reader.h"
 #include "project/line_writer.h"
 #include "project/object_records.h"

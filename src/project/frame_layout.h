@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "workspace/slot_kind.h"
+#include "plant/addresses.h"
 
 // Fixed texts and orders of the simulation file's frame.
 namespace vork::frame_layout {
@@ -39,16 +39,5 @@ constexpr std::array<Group, 5> kGroups = {{
 // Kinds in the order of the marker positions section.
 constexpr std::array<SlotKind, 5> kPositionOrder = {
     SlotKind::Controller, SlotKind::Process, SlotKind::Recorder, SlotKind::Calc, SlotKind::Text};
-
-// Address written by operator input k (1-based).
-constexpr int TrackAddress(int k) {
-    return 14 + k;
-}
-constexpr int SwitchAddress(int k) {
-    return 10 + k;
-}
-constexpr int ButtonAddress(int k) {
-    return 96 + k;
-}
 
 }  // namespace vork::frame_layout

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "engine/signal_generator.h"
-#include "engine/simulation.h"
+#include "plant/signal_generator.h"
+#include "plant/simulation.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"

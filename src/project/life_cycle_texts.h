@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/simulation.h"
+#include "engine/language.h"
 
 // Texts of the project life cycle: the saved indicator `Salvar1` and the save prompts.
 namespace vork {

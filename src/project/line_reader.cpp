@@ -1,8 +1,8 @@
 #include "project/line_reader.h"
 
 #include "engine/numbers.h"
+#include "engine/windows1252.h"
 #include "project/load_error.h"
-#include "project/windows1252.h"
 
 namespace vork {
 

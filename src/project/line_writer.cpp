@@ -1,6 +1,6 @@
 #include "project/line_writer.h"
 
-#include "project/windows1252.h"
+#include "engine/windows1252.h"
 
 namespace vork {
 

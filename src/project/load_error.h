@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/simulation.h"
+#include "engine/language.h"
 
 namespace vork {
 

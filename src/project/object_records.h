@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "plant/addresses.h"
 #include "project/line_reader.h"
 #include "project/line_writer.h"
-#include "workspace/slot_kind.h"
 
 namespace vork {
 

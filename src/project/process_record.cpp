@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "engine/simulation.h"
-#include "loops/actuator_chain.h"
-#include "loops/process_block.h"
+#include "plant/actuator_chain.h"
+#include "plant/process_block.h"
+#include "plant/simulation.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"

@@ -1,7 +1,7 @@
 #include "project/project.h"
 
-#include "engine/characterizer.h"
-#include "engine/signal_generator.h"
+#include "plant/characterizer.h"
+#include "plant/signal_generator.h"
 #include "project/workspace_refresh.h"
 
 namespace vork {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/simulation.h"
+#include "plant/simulation.h"
 #include "project/simulation_file.h"
 #include "project/simulation_records.h"
 #include "workspace/workspace.h"

@@ -1,8 +1,8 @@
 #include "project/record_grammar.h"
 
 #include "engine/numbers.h"
+#include "engine/windows1252.h"
 #include "project/value_forms.h"
-#include "project/windows1252.h"
 
 namespace vork {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/simulation.h"
+#include "engine/language.h"
 #include "project/line_reader.h"
 #include "project/line_writer.h"
 

@@ -1,5 +1,6 @@
-#include "engine/simulation.h"
-#include "loops/trend_recorder.h"
+#include "plant/addresses.h"
+#include "plant/simulation.h"
+#include "plant/trend_recorder.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"
@@ -26,7 +27,7 @@ constexpr int kPen23Entries = TrendRecorder::kLongListEntries + 1;
 void WriteRecorderRecord(const TrendRecorder& r, LineWriter& out) {
     const TrendRecorderFields& f = r.fields;
     RecordWriter record(out, 'R', std::nullopt);
-    record.Header(RecordHeader(kOpening, 200 + r.slot()));
+    record.Header(RecordHeader(kOpening, RecorderNumber(r.slot())));
     record.Item(key::Tag, f.TagText);
     record.Item(key::Desc, f.DescricaoText);
     record.Item(key::Pen1, IntegerText(f.Variavel1Select));

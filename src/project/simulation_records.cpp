@@ -1,11 +1,11 @@
 #include "project/simulation_records.h"
 
-#include "engine/animated_text.h"
-#include "engine/calc_block.h"
-#include "engine/signal_generator.h"
-#include "loops/controller.h"
-#include "loops/process_block.h"
-#include "loops/trend_recorder.h"
+#include "plant/animated_text.h"
+#include "plant/calc_block.h"
+#include "plant/controller.h"
+#include "plant/process_block.h"
+#include "plant/signal_generator.h"
+#include "plant/trend_recorder.h"
 #include "project/records.h"
 
 namespace vork {

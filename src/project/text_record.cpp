@@ -1,5 +1,5 @@
-#include "engine/animated_text.h"
-#include "engine/simulation.h"
+#include "plant/animated_text.h"
+#include "plant/simulation.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"

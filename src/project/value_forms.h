@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/simulation.h"
+#include "engine/language.h"
 
 // The forms a value takes on a line of the simulation file. Writers produce exactly one form;
 // readers take whatever the line holds (the strict integer lives in LineReader, since refusing

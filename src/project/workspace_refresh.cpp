@@ -1,10 +1,10 @@
 #include "project/workspace_refresh.h"
 
-#include "engine/animated_text.h"
-#include "engine/calc_block.h"
-#include "loops/controller.h"
-#include "loops/process_block.h"
-#include "loops/trend_recorder.h"
+#include "plant/animated_text.h"
+#include "plant/calc_block.h"
+#include "plant/controller.h"
+#include "plant/process_block.h"
+#include "plant/trend_recorder.h"
 
 namespace vork {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/simulation.h"
+#include "plant/simulation.h"
 #include "workspace/workspace.h"
 
 namespace vork {

@@ -1,5 +1,7 @@
 #include "workspace/push_buttons.h"
 
+#include "plant/addresses.h"
+
 namespace vork {
 
 void PushButton::ShowPictureFor(double value) {
@@ -9,7 +11,7 @@ void PushButton::ShowPictureFor(double value) {
 
 CommandPanel::CommandPanel() {
     for (int k = 0; k < kButtons; ++k) {
-        std::string address = "M" + std::to_string(97 + k);
+        std::string address = "M" + std::to_string(ButtonAddress(k + 1));
         buttons[k].textOff = "Texto para " + address + "=0";
         buttons[k].textOn = "Texto para " + address + "=1";
     }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/numbers.h"
-#include "project/windows1252.h"
+#include "engine/windows1252.h"
 
 namespace vork {
 

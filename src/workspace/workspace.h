@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/simulation.h"
+#include "engine/language.h"
+#include "plant/addresses.h"
 #include "workspace/markers.h"
 #include "workspace/push_buttons.h"
 #include "workspace/shape.h"
-#include "workspace/slot_kind.h"
 #include "workspace/switch_input.h"
 #include "workspace/track.h"
 
@@ -28,11 +28,11 @@ class Workspace {
     std::string Titulo;       // simulation title, also the main window's caption
     std::string pictureName;  // `Edit1`: the plant picture's file name, without folder
 
-    std::array<ObjectMarker, 10> controllers;
-    std::array<ObjectMarker, 24> processes;
-    std::array<ObjectMarker, 24> calcs;
-    std::array<ObjectMarker, 10> recorders;
-    std::array<TextMarker, 20> texts;
+    std::array<ObjectMarker, SlotCount(SlotKind::Controller)> controllers;
+    std::array<ObjectMarker, SlotCount(SlotKind::Process)> processes;
+    std::array<ObjectMarker, SlotCount(SlotKind::Calc)> calcs;
+    std::array<ObjectMarker, SlotCount(SlotKind::Recorder)> recorders;
+    std::array<TextMarker, SlotCount(SlotKind::Text)> texts;
 
     std::array<Track, kTracks> tracks;
     std::array<Shape, kShapes> shapes;

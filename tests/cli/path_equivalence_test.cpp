@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/simulation.h"
+#include "plant/simulation.h"
 #include "project/project.h"
 #include "support/run_sim.h"
 #include "support/temp_folder.h"

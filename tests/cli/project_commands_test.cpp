@@ -8,9 +8,9 @@
 #include <string>
 
 #include "engine/numbers.h"
-#include "engine/signal_generator.h"
-#include "loops/controller.h"
-#include "loops/process_block.h"
+#include "plant/controller.h"
+#include "plant/process_block.h"
+#include "plant/signal_generator.h"
 #include "project/project.h"
 #include "support/run_sim.h"
 #include "support/temp_folder.h"

@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "engine/numbers.h"
-#include "engine/simulation.h"
-#include "loops/controller.h"
-#include "loops/process_block.h"
+#include "plant/controller.h"
+#include "plant/process_block.h"
+#include "plant/simulation.h"
 #include "support/temp_folder.h"
 
 namespace vork {

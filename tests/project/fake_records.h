@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "engine/windows1252.h"
 #include "project/frame.h"
 #include "project/record_grammar.h"
-#include "project/windows1252.h"
 
 namespace vork::testing {
 

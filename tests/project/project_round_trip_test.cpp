@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fake_records.h"
-#include "loops/process_block.h"
-#include "loops/valve_curves.h"
+#include "plant/process_block.h"
+#include "plant/valve_curves.h"
 #include "rich_project.h"
 
 namespace vork {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "engine/windows1252.h"
 #include "project/colour_text.h"
 #include "project/line_reader.h"
 #include "project/line_writer.h"
 #include "project/load_error.h"
 #include "project/record_grammar.h"
 #include "project/value_forms.h"
-#include "project/windows1252.h"
 
 namespace vork {
 namespace {

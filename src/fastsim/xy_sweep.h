@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+namespace vork {
+
+class Simulation;
+
+// The XY recorder's "Registra": round(window / 0.1) evaluation passes in batch mode at dt = 0.1 s,
+// one point (X, Y) added to the recorder after each. `progress` sees every change of Gauge1.
+void RunXYSweep(Simulation& sim, const std::function<void(int)>& progress = {});
+
+}  // namespace vork

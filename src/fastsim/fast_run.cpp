@@ -6,6 +6,7 @@
 #include "fastsim/txd_archive.h"
 #include "plant/addresses.h"
 #include "plant/controller.h"
+#include "plant/offline_run.h"
 #include "plant/simulation.h"
 
 namespace vork {
@@ -131,19 +132,20 @@ RunOutcome RunFastSimulation(Simulation& sim, const RunInputs& in, LoopCurveSet&
             return out;
         }
     }
-    sim.scan.timerEnabled = false;
-    sim.batch = true;
-    sim.dt = in.dt;
-    for (size_t i = 0; i < out.loops.size(); ++i)
-        if (out.loops[i].present) charts[i].Clear();
-    std::optional<std::string> error =
-        Step(sim, in, amplitude, in.archive ? &writer : nullptr, out.loops, charts, progress);
+    std::optional<std::string> error;
+    {
+        OfflineRun run(sim, in.dt);
+        for (size_t i = 0; i < out.loops.size(); ++i)
+            if (out.loops[i].present) charts[i].Clear();
+        error =
+            Step(sim, in, amplitude, in.archive ? &writer : nullptr, out.loops, charts, progress);
+    }
+    // The scan timer runs after a run, whatever it was before.
+    sim.scan.timerEnabled = true;
     if (in.archive) {
         std::optional<std::string> closeError = writer.Close();
         if (!error) error = closeError;
     }
-    sim.batch = false;
-    sim.scan.timerEnabled = true;
     if (error) {
         out.error = *error;
         return out;

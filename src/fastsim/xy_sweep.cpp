@@ -1,17 +1,21 @@
 #include "fastsim/xy_sweep.h"
 
 #include "engine/numbers.h"
+#include "plant/offline_run.h"
 #include "plant/simulation.h"
 #include "plant/xy_recorder.h"
 
 namespace vork {
 
+namespace {
+constexpr double kSweepStepSeconds = 0.1;
+}
+
 void RunXYSweep(Simulation& sim, const std::function<void(int)>& progress) {
     XYRecorder& xy = sim.xy();
-    sim.batch = true;
-    sim.dt = 0.1;
-    const int n = static_cast<int>(
-        RoundDecimalQuotient(XYRecorder::WindowSeconds(xy.fields.JanelaComboBox) / 0.1));
+    OfflineRun run(sim, kSweepStepSeconds);
+    const int n = static_cast<int>(RoundDecimalQuotient(
+        XYRecorder::WindowSeconds(xy.fields.JanelaComboBox) / kSweepStepSeconds));
     const int x = xy.fields.ComboX + 1, y = xy.fields.ComboY + 1;
     xy.points.reserve(xy.points.size() + static_cast<size_t>(n));
     for (int b = 0; b < n; ++b) {
@@ -23,7 +27,6 @@ void RunXYSweep(Simulation& sim, const std::function<void(int)>& progress) {
         sim.EvaluationPass();
         xy.points.push_back({sim.vars.Read(x), sim.vars.Read(y)});
     }
-    sim.batch = false;
 }
 
 }  // namespace vork

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/numbers.h"
+#include "fastsim/progress_gauge.h"
 #include "fastsim/txd_archive.h"
 #include "plant/addresses.h"
 #include "plant/controller.h"
@@ -64,10 +65,9 @@ std::optional<std::string> Step(Simulation& sim, const RunInputs& in, int amplit
     const bool stepWanted =
         in.signal == TestSignal::SetpointStep || in.signal == TestSignal::LoadStep;
     const long long stepAt = TestStepInstant(n);
-    int gauge = -1;
+    ProgressGauge gauge(progress, n);
     for (long long h = 0; h < n; ++h) {
-        int percent = static_cast<int>(RoundHalfEven(100.0 * static_cast<double>(h) / n));
-        if (percent != gauge && progress) progress(gauge = percent);
+        gauge.At(h);
         sim.EvaluationPass([&] {
             if (stepWanted && h == stepAt) ApplyTestStep(sim, in.signal, amplitude);
         });

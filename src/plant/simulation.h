@@ -72,8 +72,11 @@ class Simulation {
     std::optional<double> EvalCalcFunction(std::string_view function, CompiledCalcFunction& field);
 
     SignalGenerator& generator() { return *generator_; }
+    const SignalGenerator& generator() const { return *generator_; }
     Characterizer& characterizer() { return *characterizer_; }
+    const Characterizer& characterizer() const { return *characterizer_; }
     XYRecorder& xy() { return *xy_; }
+    const XYRecorder& xy() const { return *xy_; }
 
     // Held by every step; the slots below refuse to be filled or emptied while it is.
     StepLock stepping;

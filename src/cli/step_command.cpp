@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "engine/numbers.h"
 #include "plant/calc_block.h"
+#include "plant/offline_run.h"
 #include "plant/process_block.h"
 #include "project/project.h"
 
@@ -138,8 +139,7 @@ int Step(const std::vector<std::string>& args) {
     }
     Simulation& sim = project.sim;
     if (o.seed) sim.random.Seed(*o.seed);
-    sim.dt = o.dt;
-    sim.batch = true;
+    OfflineRun run(sim, o.dt);
     std::vector<int> vars = o.vars.empty() ? FilledOutputs(sim) : o.vars;
     std::vector<std::string> cells;
     for (int address : vars)

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "engine/numbers.h"
+#include "fastsim/progress_gauge.h"
 #include "fastsim/txd_archive.h"
 #include "plant/addresses.h"
 #include "plant/controller.h"
+#include "plant/offline_run.h"
 #include "plant/simulation.h"
 
 namespace vork {
@@ -63,10 +65,9 @@ std::optional<std::string> Step(Simulation& sim, const RunInputs& in, int amplit
     const bool stepWanted =
         in.signal == TestSignal::SetpointStep || in.signal == TestSignal::LoadStep;
     const long long stepAt = TestStepInstant(n);
-    int gauge = -1;
+    ProgressGauge gauge(progress, n);
     for (long long h = 0; h < n; ++h) {
-        int percent = static_cast<int>(RoundHalfEven(100.0 * static_cast<double>(h) / n));
-        if (percent != gauge && progress) progress(gauge = percent);
+        gauge.At(h);
         sim.EvaluationPass([&] {
             if (stepWanted && h == stepAt) ApplyTestStep(sim, in.signal, amplitude);
         });
@@ -131,19 +132,20 @@ RunOutcome RunFastSimulation(Simulation& sim, const RunInputs& in, LoopCurveSet&
             return out;
         }
     }
-    sim.scan.timerEnabled = false;
-    sim.batch = true;
-    sim.dt = in.dt;
-    for (size_t i = 0; i < out.loops.size(); ++i)
-        if (out.loops[i].present) charts[i].Clear();
-    std::optional<std::string> error =
-        Step(sim, in, amplitude, in.archive ? &writer : nullptr, out.loops, charts, progress);
+    std::optional<std::string> error;
+    {
+        OfflineRun run(sim, in.dt);
+        for (size_t i = 0; i < out.loops.size(); ++i)
+            if (out.loops[i].present) charts[i].Clear();
+        error =
+            Step(sim, in, amplitude, in.archive ? &writer : nullptr, out.loops, charts, progress);
+    }
+    // The scan timer runs after a run, whatever it was before.
+    sim.scan.timerEnabled = true;
     if (in.archive) {
         std::optional<std::string> closeError = writer.Close();
         if (!error) error = closeError;
     }
-    sim.batch = false;
-    sim.scan.timerEnabled = true;
     if (error) {
         out.error = *error;
         return out;

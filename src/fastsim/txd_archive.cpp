@@ -7,6 +7,7 @@
 
 #include "engine/numbers.h"
 #include "engine/windows1252.h"
+#include "fastsim/progress_gauge.h"
 #include "plant/addresses.h"
 
 namespace vork {
@@ -140,10 +141,9 @@ ArchiveLoad LoadArchive(const fs::path& file, const LoopConfigs& loops, const Va
     load.windowSeconds = static_cast<int>(RoundHalfEven(*w));
     for (size_t i = 0; i < loops.size(); ++i)
         if (loops[i].present) load.curves[i].Clear();
-    int lastPercent = -1;
+    ProgressGauge gauge(progress, load.windowSeconds);
     for (int k = 0; k < load.windowSeconds; ++k) {
-        int percent = static_cast<int>(RoundHalfEven(100.0 * k / load.windowSeconds));
-        if (progress && percent != lastPercent) progress(lastPercent = percent);
+        gauge.At(k);
         if (!ReadLine(in, line)) {
             load.error = LineError(file, k + 2,
                                    "the archive ends before its announced " +

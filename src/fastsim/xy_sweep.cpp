@@ -1,29 +1,35 @@
 #include "fastsim/xy_sweep.h"
 
 #include "engine/numbers.h"
+#include "fastsim/progress_gauge.h"
+#include "plant/offline_run.h"
 #include "plant/simulation.h"
 #include "plant/xy_recorder.h"
 
 namespace vork {
 
+namespace {
+constexpr double kSweepStepSeconds = 0.1;
+}
+
 void RunXYSweep(Simulation& sim, const std::function<void(int)>& progress) {
     XYRecorder& xy = sim.xy();
-    sim.batch = true;
-    sim.dt = 0.1;
-    const int n = static_cast<int>(
-        RoundDecimalQuotient(XYRecorder::WindowSeconds(xy.fields.JanelaComboBox) / 0.1));
+    OfflineRun run(sim, kSweepStepSeconds);
+    const int n = static_cast<int>(RoundDecimalQuotient(
+        XYRecorder::WindowSeconds(xy.fields.JanelaComboBox) / kSweepStepSeconds));
     const int x = xy.fields.ComboX + 1, y = xy.fields.ComboY + 1;
+    ProgressGauge gauge(
+        [&](int percent) {
+            xy.Gauge1 = percent;
+            if (progress) progress(percent);
+        },
+        n);
     xy.points.reserve(xy.points.size() + static_cast<size_t>(n));
     for (int b = 0; b < n; ++b) {
-        int gauge = static_cast<int>(RoundHalfEven(b * 100.0 / n));
-        if (gauge != xy.Gauge1 || b == 0) {
-            xy.Gauge1 = gauge;
-            if (progress) progress(gauge);
-        }
+        gauge.At(b);
         sim.EvaluationPass();
         xy.points.push_back({sim.vars.Read(x), sim.vars.Read(y)});
     }
-    sim.batch = false;
 }
 
 }  // namespace vork

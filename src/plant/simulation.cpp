@@ -13,7 +13,12 @@
 namespace vork {
 
 Simulation::Simulation()
-    : generator_(std::make_unique<SignalGenerator>()),
+    : controllers(stepping),
+      processes(stepping),
+      calcs(stepping),
+      recorders(stepping),
+      texts(stepping),
+      generator_(std::make_unique<SignalGenerator>()),
       characterizer_(std::make_unique<Characterizer>()),
       xy_(std::make_unique<XYRecorder>()) {}
 
@@ -51,6 +56,7 @@ std::optional<double> Simulation::EvalCalcFunction(std::string_view function,
 }
 
 void Simulation::EvaluationPass(const std::function<void()>& afterCalcBlocks) {
+    StepLock::Hold hold(stepping);
     generator_->Compute(*this);
     processes.ForEach([this](ProcessBlock& p) { p.Compute(*this); });
     calcs.ForEach([this](CalcBlock& c) { c.Compute(*this); });
@@ -61,6 +67,7 @@ void Simulation::EvaluationPass(const std::function<void()>& afterCalcBlocks) {
 
 bool Simulation::Tick(double nowMs) {
     if (!scan.timerEnabled) return false;
+    StepLock::Hold hold(stepping);
     scan.Measure(nowMs);
     dt = scan.cycleMs / 1000.0;
     bool refresh = scan.RefreshDue();

@@ -13,6 +13,7 @@
 #include "plant/addresses.h"
 #include "plant/scan_cycle.h"
 #include "plant/slots.h"
+#include "plant/step_lock.h"
 
 namespace vork {
 
@@ -71,9 +72,14 @@ class Simulation {
     std::optional<double> EvalCalcFunction(std::string_view function, CompiledCalcFunction& field);
 
     SignalGenerator& generator() { return *generator_; }
+    const SignalGenerator& generator() const { return *generator_; }
     Characterizer& characterizer() { return *characterizer_; }
+    const Characterizer& characterizer() const { return *characterizer_; }
     XYRecorder& xy() { return *xy_; }
+    const XYRecorder& xy() const { return *xy_; }
 
+    // Held by every step; the slots below refuse to be filled or emptied while it is.
+    StepLock stepping;
     Slots<Controller, SlotCount(SlotKind::Controller)> controllers;
     Slots<ProcessBlock, SlotCount(SlotKind::Process)> processes;
     Slots<CalcBlock, SlotCount(SlotKind::Calc)> calcs;
@@ -84,8 +90,8 @@ class Simulation {
     // calculation blocks and the controllers (the fast simulation's test step).
     void EvaluationPass(const std::function<void()>& afterCalcBlocks = {});
 
-    // The real-time tick at `nowMs` (milliseconds since midnight). Returns true when the display
-    // refresh ran on this tick.
+    // The real-time tick at `nowMs` (milliseconds since midnight), holding the step lock through
+    // its callbacks. Returns true when the display refresh ran on this tick.
     bool Tick(double nowMs);
     // Called by the display refresh after the animated texts, for the workspace's shapes and
     // push-button texts.

@@ -38,15 +38,16 @@ void ExpectNewProject(Project& p) {
     EXPECT_FALSE(p.workspace.tracks[0].EntCheck);
     EXPECT_EQ(p.workspace.controllers[0].top, 3);
     EXPECT_TRUE(p.workspace.commentsPortuguese.empty());
-    EXPECT_TRUE(p.fileName.empty());
-    EXPECT_TRUE(p.saved);
+    EXPECT_TRUE(p.fileName().empty());
+    EXPECT_TRUE(p.saved());
     EXPECT_TRUE(sim.scan.timerEnabled);
 }
 
 TEST(ProjectLifeCycle, NewProjectResetsEveryPart) {
     Project p;
     BuildRichProject(p);
-    p.fileName = "/tmp/caldeira.smp";
+    test::TempFolder folder;
+    ASSERT_TRUE(p.Save(folder.File("caldeira.smp")).ok());
     p.MarkModified();
     p.NewProject();
     ExpectNewProject(p);
@@ -66,8 +67,14 @@ TEST(ProjectLifeCycle, ALoadThatStopsLeavesACleanNewProjectAndSaysWhy) {
     Project p;
     BuildRichProject(p);
     p.MarkModified();
-    std::vector<bool> timer;
-    p.progress = [&](int) { timer.push_back(p.sim.scan.timerEnabled); };
+    struct TimerWatch : ProjectObserver {
+        explicit TimerWatch(const Project& p) : p(p) {}
+        void Progress(ProgressKind, int) override { timer.push_back(p.sim.scan.timerEnabled); }
+        const Project& p;
+        std::vector<bool> timer;
+    } watch(p);
+    p.AddObserver(&watch);
+    const std::vector<bool>& timer = watch.timer;
     FileResult result = p.LoadBytes(BrokenFile(), "caldeira");
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.error.find("'dois'"), std::string::npos) << result.error;
@@ -102,7 +109,7 @@ TEST(ProjectLifeCycle, LoadEmptiesWhatTheFileDoesNotMention) {
     ASSERT_TRUE(p.LoadBytes(empty.FileBytes(), "vazio").ok());
     EXPECT_FALSE(p.sim.controllers.Exists(1));
     EXPECT_EQ(p.workspace.Titulo, "vazio");
-    EXPECT_TRUE(p.saved);
+    EXPECT_TRUE(p.saved());
 }
 
 TEST(ProjectLifeCycle, LoadAndSaveKeepTheFileNameAndTheSavedFlag) {
@@ -112,21 +119,21 @@ TEST(ProjectLifeCycle, LoadAndSaveKeepTheFileNameAndTheSavedFlag) {
     p.MarkModified();
     std::string path = folder.File("caldeira.smp");
     ASSERT_TRUE(p.Save(path).ok());
-    EXPECT_TRUE(p.saved);
-    EXPECT_EQ(p.fileName, path);
+    EXPECT_TRUE(p.saved());
+    EXPECT_EQ(p.fileName(), path);
     EXPECT_EQ(folder.Read("caldeira.smp"), p.FileBytes());
 
     p.MarkModified();
     FileResult failed = p.Save(folder.File("missing/caldeira.smp"));
     EXPECT_FALSE(failed.ok());
-    EXPECT_FALSE(p.saved);
-    EXPECT_EQ(p.fileName, path);
+    EXPECT_FALSE(p.saved());
+    EXPECT_EQ(p.fileName(), path);
 
     Project loaded;
     loaded.MarkModified();
     ASSERT_TRUE(loaded.Load(path).ok());
-    EXPECT_TRUE(loaded.saved);
-    EXPECT_EQ(loaded.fileName, path);
+    EXPECT_TRUE(loaded.saved());
+    EXPECT_EQ(loaded.fileName(), path);
     EXPECT_TRUE(loaded.sim.scan.timerEnabled);
     EXPECT_TRUE(loaded.workspace.controllers[0].visible);
     EXPECT_EQ(loaded.workspace.texts[9].labelCaption, "Vazão");
@@ -142,9 +149,9 @@ TEST(ProjectLifeCycle, SaveAsAddsTheExtensionAndTitlesAnUntitledProject) {
     p.MarkModified();
     ASSERT_TRUE(p.SaveAs(folder.File("teste")).ok());
     EXPECT_TRUE(folder.Has("teste.smp"));
-    EXPECT_EQ(p.fileName, folder.File("teste.smp"));
+    EXPECT_EQ(p.fileName(), folder.File("teste.smp"));
     EXPECT_EQ(p.workspace.Titulo, "teste");
-    EXPECT_TRUE(p.saved);
+    EXPECT_TRUE(p.saved());
 
     // A titled project keeps its title; a name with an extension is written as typed.
     ASSERT_TRUE(p.SaveAs(folder.File("outro.txt")).ok());

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/windows1252.h"
 #include "plant/animated_text.h"
 #include "plant/calc_block.h"
 #include "plant/characterizer.h"
@@ -10,6 +11,8 @@
 #include "plant/signal_generator.h"
 #include "plant/trend_recorder.h"
 #include "plantmaker/lint.h"
+#include "project/frame.h"
+#include "project/simulation_records.h"
 #include "project/workspace_refresh.h"
 
 namespace vork::plantmaker {
@@ -127,6 +130,7 @@ std::vector<std::string> Example::Finish() {
     if (settleSeconds_ > 0) RunSettle();
     RefreshWorkspace(project_.workspace, project_.sim);
     CollectFootprints(problems);
+    CheckEncoding(problems);
     CheckLoad(problems);
     Append(problems, CheckPlacement(footprints_));
     Append(problems, CheckDeclared(project_.sim, declared_));
@@ -246,6 +250,29 @@ void Example::CollectFootprints(std::vector<std::string>& problems) {
         Place(FootprintKind::ButtonPanel, 1,
               Rect{panel.PainelComando.left, panel.PainelComando.top, 160, panel.height});
         add(FootprintKind::ButtonPanel, 1, "");
+    }
+}
+
+// The file is Windows-1252: a letter the code page lacks would be saved as "?".
+void Example::CheckEncoding(std::vector<std::string>& problems) {
+    SimulationRecords records(project_.sim);
+    ProjectFrame frame{project_.workspace,
+                       project_.sim.vars,
+                       project_.sim.characterizer().fields,
+                       records,
+                       Language::Portuguese,
+                       nullptr,
+                       nullptr};
+    LineWriter out;
+    WriteFrame(frame, out);
+    size_t start = 0;
+    const std::string& text = out.Text();
+    while (start < text.size()) {
+        size_t end = text.find("\r\n", start);
+        std::string line = text.substr(start, end - start);
+        if (FromWindows1252(ToWindows1252(line)) != line)
+            problems.push_back("not in Windows-1252: " + line);
+        start = end == std::string::npos ? text.size() : end + 2;
     }
 }
 

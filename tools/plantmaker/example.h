@@ -94,6 +94,7 @@ class Example {
     void Start();
     void RunSettle();
     void CollectFootprints(std::vector<std::string>& problems);
+    void CheckEncoding(std::vector<std::string>& problems);
     void CheckLoad(std::vector<std::string>& problems);
 
     Project project_;

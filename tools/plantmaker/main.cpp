@@ -66,15 +66,20 @@ bool Parse(int argc, char** argv, Options& o) {
     return true;
 }
 
+void MakeFolder(const fs::path& file) {
+    std::error_code ignored;  // a folder that cannot be made shows as a failed write
+    if (!file.parent_path().empty()) fs::create_directories(file.parent_path(), ignored);
+}
+
 bool WriteBytes(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
+    MakeFolder(path);
     std::ofstream out(path, std::ios::binary);
     out << bytes;
     return static_cast<bool>(out);
 }
 
 bool SaveImage(const QImage& image, const fs::path& path) {
-    fs::create_directories(path.parent_path());
+    MakeFolder(path);
     return image.save(QString::fromStdString(path.string()), "PNG");
 }
 

@@ -13,7 +13,7 @@ class Simulation;
 // Checks of a finished description that the file format would not catch.
 namespace vork::plantmaker {
 
-// Every footprint inside the picture and none on top of another.
+// Every footprint inside the picture, 30 pixels from its sides, and none on top of another.
 std::vector<std::string> CheckPlacement(const std::vector<Footprint>& footprints);
 
 // Every catalogue variable (M15..M96) the plant writes or reads is among `declared`.

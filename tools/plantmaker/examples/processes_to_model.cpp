@@ -178,7 +178,7 @@ void processes_to_model(Example& ex) {
         .Auto(1.25)
         .At({930, 450});
     ex.Text(4).Desc("LT-401").Scalar(26, 2).At({704, 472});
-    ex.Track(1).Label("Vazão de saída", "Outflow").Value(50).At({850, 338});
+    ex.Track(1).Label("Vazão de saída", "Outflow").Value(50).At({835, 338});
 
     DrawFrames(ex.sheet());
     DrawHeater(ex.sheet());

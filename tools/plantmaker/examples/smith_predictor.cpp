@@ -74,7 +74,7 @@ void smith_predictor(Example& ex) {
         ex.Var(address).Unit("t/h").Range(0, 1200).Limits(0, 1200);
 
     ex.Channel(1).MediumRandom(60, 40, 60, 50);
-    ex.Track(1).Label("Atraso real", "Real delay").Value(50).At({860, 255});
+    ex.Track(1).Label("Atraso real", "Real delay").Value(50).At({855, 255});
     ex.Switch(1).Type(2).On().At({540, 470});
 
     // Line A.

@@ -1,7 +1,5 @@
 #include "plantmaker/builders.h"
 
-#include <algorithm>
-
 #include "engine/numbers.h"
 #include "engine/variable_table.h"
 #include "engine/windows1252.h"
@@ -297,11 +295,12 @@ RecorderBuilder& RecorderBuilder::Desc(const std::string& pt, const std::string&
 
 RecorderBuilder& RecorderBuilder::Pen(int k, int address, const std::string& pt,
                                       const std::string& en) {
-    int position = address - 1;
-    std::string label = Bilingual(pt, en);
-    if (k == 1) r_.fields.Variavel1Select = position, r_.fields.Edit1 = label;
-    if (k == 2) r_.fields.Variavel2Select = position, r_.fields.Edit2 = label;
-    if (k == 3) r_.fields.Variavel3Select = position, r_.fields.Edit3 = label;
+    TrendRecorderFields& f = r_.fields;
+    int* select[] = {&f.Variavel1Select, &f.Variavel2Select, &f.Variavel3Select};
+    std::string* label[] = {&f.Edit1, &f.Edit2, &f.Edit3};
+    if (k < 1 || k > 3) return *this;
+    *select[k - 1] = address - 1;
+    *label[k - 1] = Bilingual(pt, en);
     return *this;
 }
 

@@ -8,7 +8,7 @@ scripts/install-deps.sh
 jobs=$(nproc)
 
 echo "== Formatting"
-git ls-files -- 'src/*' 'tests/*' 'bench/*' 'fuzz/*' | grep -E '\.(cpp|h)$' |
+git ls-files -- 'src/*' 'tests/*' 'bench/*' 'fuzz/*' 'tools/*' | grep -E '\.(cpp|h)$' |
   xargs -r clang-format --dry-run -Werror
 
 echo "== Build and test"

@@ -1,9 +1,10 @@
-# Fails when a source or header under src/<folder>/ or tests/<folder>/ includes a header of a
-# floor that folder may not use. The first component of an included path names its floor.
+# Fails when a source or header under src/<folder>/, tests/<folder>/ or tools/<folder>/ includes a
+# header of a floor that folder may not use. The first component of an included path names its
+# floor.
 #   cmake -DVORK_SOURCE_DIR=<repository> -P tests/floor_includes.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(floors engine plant fastsim workspace project windows app cli)
+set(floors engine plant fastsim workspace project windows app cli examples plantmaker)
 
 # The floors each folder may include, its own among them.
 set(allowed_engine engine)
@@ -14,12 +15,15 @@ set(allowed_project engine plant fastsim workspace project)
 set(allowed_windows engine plant fastsim workspace project windows)
 set(allowed_app engine plant fastsim workspace project windows app)
 set(allowed_cli engine plant fastsim workspace project cli)
+# The tests over the example projects, and the tool that writes them.
+set(allowed_examples engine plant fastsim workspace project examples)
+set(allowed_plantmaker engine plant fastsim workspace project plantmaker)
 
 set(include_pattern "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"]")
 
 set(checked 0)
 set(violations "")
-foreach(root src tests)
+foreach(root src tests tools)
   foreach(folder IN LISTS floors)
     file(GLOB_RECURSE files "${VORK_SOURCE_DIR}/${root}/${folder}/*.h"
       "${VORK_SOURCE_DIR}/${root}/${folder}/*.cpp")

@@ -148,6 +148,16 @@ TEST(FastEquation, AccentedCharactersNextToAReferenceCountOnce) {
                 {"µM21", 0, kInconsistentEquation}});
 }
 
+TEST(FastEquation, OverflowingLiteralsReadAsTheCarriedOverflow) {
+    ExpectBoth({{21, 10}}, {{"1E999", 1.79769313486231e308},
+                            {"-1E999", -1.79769313486231e308},
+                            {"1E999/10", 1.79769313486231e307},
+                            {"1E999/M21", 1.79769313486231e307},
+                            {"1E999-1E300*1E300", 0},
+                            {"1/1E999-1/(1E300*1E300)", 0},
+                            {"M21^1E999", 1.79769313486231e308}});
+}
+
 TEST(FastEquation, VeryLongTextsStayExact) {
     // More terms than 16-bit positions can hold, all on one variable register.
     std::string text = "M21";

@@ -10,7 +10,7 @@
 #include "engine/calc_function.h"
 #include "engine/compiled_field.h"
 #include "engine/equation.h"
-#include "engine/simulation.h"
+#include "plant/simulation.h"
 
 // Any bytes as an expression, evaluated on the compiled and the reference paths: the value's bits
 // and the error text must agree. The bytes after the first NUL set variables, nine bytes each: an

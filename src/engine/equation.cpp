@@ -109,6 +109,21 @@ int ReferenceNumber(std::string_view two) {
     return negative ? -n : n;
 }
 
+std::optional<size_t> ReferenceEnd(std::string_view text, size_t m) {
+    auto next = [&](size_t i) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i;
+        return i;
+    };
+    size_t end = next(m);
+    for (int k = 0; k < 2; ++k) {
+        if (end >= text.size()) return std::nullopt;
+        end = next(end);
+    }
+    return end;
+}
+
 bool IsExpressionChar(char c) {
     return IsDigit(c) || std::string_view(".E +-()/*^").find(c) != std::string_view::npos;
 }
@@ -118,10 +133,11 @@ std::string Substitute(std::string_view text, const VariableTable& vars) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     for (size_t p = s.find('M'); p != std::string::npos; p = s.find('M', p)) {
-        if (s.size() - p - 1 < 2) return "0";
-        int n = ReferenceNumber(std::string_view(s).substr(p + 1, 2));
+        std::optional<size_t> end = ReferenceEnd(s, p);
+        if (!end) return "0";
+        int n = ReferenceNumber(std::string_view(s).substr(p + 1, *end - p - 1));
         std::string replacement = (n >= 1 && n <= 99) ? SciText(vars.Read(n)) : "0";
-        s.replace(p, 3, replacement);
+        s.replace(p, *end - p, replacement);
         p += replacement.size();
     }
     return s;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@ inline constexpr const char* kInconsistentEquation = "Inconsistência na Equaç�
 // The address named by the two characters after an "M": leading blanks, a sign, then digits up
 // to the first other character (none read gives 0). Only 1..99 name a variable.
 int ReferenceNumber(std::string_view twoChars);
+
+// Where the two characters after the "M" at `m` end, or nothing when fewer than two follow. Text
+// is UTF-8, so a character is a byte with the continuation bytes after it: an accented letter
+// next to a reference counts once, as the user sees it.
+std::optional<size_t> ReferenceEnd(std::string_view text, size_t m);
 
 // The characters an expression may hold once its references are substituted.
 bool IsExpressionChar(char c);

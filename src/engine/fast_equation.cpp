@@ -96,13 +96,14 @@ bool SubstituteItems(std::string_view text, std::vector<Item>& items) {
     for (size_t p = s.find('M'); p != std::string::npos; p = s.find('M', from)) {
         for (size_t i = from; i < p; ++i)
             items.push_back({Item::Kind::Char, s[i]});
-        if (s.size() - p - 1 < 2) return false;
-        int n = ReferenceNumber(std::string_view(s).substr(p + 1, 2));
+        std::optional<size_t> end = ReferenceEnd(s, p);
+        if (!end) return false;
+        int n = ReferenceNumber(std::string_view(s).substr(p + 1, *end - p - 1));
         if (n >= 1 && n <= 99)
             items.push_back({Item::Kind::Variable, 0, static_cast<uint16_t>(n)});
         else
             items.push_back({Item::Kind::Char, '0'});
-        from = p + 3;
+        from = *end;
     }
     for (size_t i = from; i < s.size(); ++i)
         items.push_back({Item::Kind::Char, s[i]});

@@ -57,9 +57,10 @@ double ParseLenient(std::string_view text) {
     std::string_view body = text.substr(i, len);
     double value = 0.0;
     if (std::from_chars(body.data(), body.data() + len, value).ec != std::errc()) {
-        // Out of range: strtod gives 0 or a denormal for tiny values, an infinity for huge ones.
+        // Out of range: strtod gives 0 or a denormal for tiny values, an infinity for huge ones,
+        // which is carried as the same 15-digit value as an overflowing result.
         value = std::strtod(std::string(body).c_str(), nullptr);
-        if (std::isinf(value)) value = std::numeric_limits<double>::max();
+        if (std::isinf(value)) value = kLargest15;
     }
     return negative ? -value : value;
 }

@@ -9,7 +9,8 @@ namespace vork {
 
 // Reads a user-typed decimal number leniently: leading blanks, an optional sign, digits, an
 // optional point with decimals and an optional exponent. Reading stops where the text leaves
-// that form; a text that breaks it before any digit (including an empty text) reads as 0.
+// that form; a text that breaks it before any digit (including an empty text) reads as 0. A
+// number beyond the double range reads as 1.79769313486231E+308, as an overflowing result.
 double ParseLenient(std::string_view text);
 
 // Length of the longest prefix of `text` (after `start`) that ParseLenient would consume as a

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view kOpening = "=====<<<CONTROLADOR:";
 constexpr int kPickListEntries = 99;  // the short pick list M01..M99
+constexpr int kGroupEntries = 2;      // each radio group has two positions
 
 // Item keys in record order. Item 11 says PVMax and item 12 PVmin although they hold the start
 // and the end of the range; item 26 says remote although "True" means a local setpoint.
@@ -83,15 +84,15 @@ std::vector<std::string> ReadControllerRecord(Controller& c, Simulation& sim, Li
     f.InicioEscala = record.Text(key::Start);
     f.FimEscala = record.Text(key::End);
     f.BackMVCheck = record.WordFlag(key::BackMVCheck);
-    f.VariavelSelect = ListPosition(record.StrictInteger(key::PV), kPickListEntries);
-    f.SPRSelect = ListPosition(record.StrictInteger(key::SPR), kPickListEntries);
-    f.BackMV = ListPosition(record.StrictInteger(key::BackMV), kPickListEntries);
+    f.VariavelSelect = ListPosition(record.StrictInteger(key::PV), kPickListEntries, kNoSelection);
+    f.SPRSelect = ListPosition(record.StrictInteger(key::SPR), kPickListEntries, kNoSelection);
+    f.BackMV = ListPosition(record.StrictInteger(key::BackMV), kPickListEntries, kNoSelection);
     f.FFwEquation = record.Text(key::FF);
     f.CheckSPR = record.WordFlag(key::SPROn);
     f.FFwSelect = record.WordFlag(key::FFOn);
-    f.Acaogroup = record.Integer(key::Acao);
-    f.DerivadaGroup = record.Integer(key::Derivada);
-    f.EstruturaGroup = record.Integer(key::Estrutura);
+    f.Acaogroup = ListPosition(record.Integer(key::Acao), kGroupEntries, kRespostaDireta);
+    f.DerivadaGroup = ListPosition(record.Integer(key::Derivada), kGroupEntries, kSobrePV);
+    f.EstruturaGroup = ListPosition(record.Integer(key::Estrutura), kGroupEntries, kIsa);
     s.Iant = record.Real(key::Iant);
     s.Erroant = record.Real(key::Erroant);
     s.PVant = record.Real(key::PVant);

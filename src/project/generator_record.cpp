@@ -1,4 +1,4 @@
-#include <algorithm>
+#include <utility>
 
 #include "plant/signal_generator.h"
 #include "plant/simulation.h"
@@ -14,6 +14,7 @@ constexpr std::string_view kHeader = "<Parametros>";
 // Channels 11..16 have no minimum or maximum; their items hold this constant.
 constexpr std::string_view kNoLimit = "/";
 constexpr int kStrictTypeChannels = 2;  // the type position of channels 1 and 2 is strict
+constexpr int kZeroOneEntries = 2;      // the radio group "0", "1" of a 0/1 channel
 
 bool HasLimits(int k) {
     return k <= SignalGenerator::kComputedChannels;
@@ -28,7 +29,9 @@ std::string ValueText(const GeneratorChannelFields& f) {
 
 void ReadChannel(SignalGenerator& generator, int k, Language language, RecordReader& record) {
     GeneratorChannelFields& f = generator.channel(k).fields;
-    f.Tipo = k <= kStrictTypeChannels ? record.StrictInteger("") : record.Integer("");
+    int type = k <= kStrictTypeChannels ? record.StrictInteger("") : record.Integer("");
+    f.Tipo = ListPosition(type, SignalGenerator::TypeCount(k),
+                          static_cast<int>(SignalType::Constant100));
     f.Desc = record.Bilingual("", language);
     std::string min = record.Text("");
     std::string max = record.Text("");
@@ -37,9 +40,8 @@ void ReadChannel(SignalGenerator& generator, int k, Language language, RecordRea
         f.Max = std::move(max);
     }
     f.Valor = record.Text("");
-    // The 0/1 choice has two entries: a position past the last selects the last.
     if (f.Tipo == static_cast<int>(SignalType::Constant01))
-        f.ValorDig = std::clamp(record.StrictValue(f.Valor), 0, 1);
+        f.ValorDig = ListPosition(record.StrictValue(f.Valor), kZeroOneEntries, kNoSelection);
 }
 
 }  // namespace

@@ -76,18 +76,19 @@ std::vector<std::string> ReadProcessRecord(ProcessBlock& b, Simulation& sim, Lin
     record.SkipHeader();
     f.TagText = record.Bilingual(key::Tag, sim.language);
     f.DescricaoText = record.Bilingual(key::Desc, sim.language);
-    f.EntradaSelect = ListPosition(record.StrictInteger(key::Input), kPickListEntries);
+    f.EntradaSelect =
+        ListPosition(record.StrictInteger(key::Input), kPickListEntries, kNoSelection);
     f.LText = record.Text(key::T1);
     f.Ctext = record.Text(key::T2);
     f.CheckBox1 = record.WordFlag(key::NoClamp);
     f.Histerese = record.Text(key::Hysteresis);
     f.TempoMorto = record.Text(key::DeadTime);
     f.GanhoText = record.Text(key::Gain);
-    f.ComboBox1 = ListPosition(record.StrictInteger(key::Curve), kCurveEntries);
+    f.ComboBox1 = ListPosition(record.StrictInteger(key::Curve), kCurveEntries, kCurveLinear);
     f.valveStext = record.Text(key::Stiction);
     f.ratetext = record.Text(key::Rate);
     f.tal = record.Text(key::Lag);
-    f.ComboBox2 = ListPosition(record.StrictInteger(key::Type), kTypeEntries);
+    f.ComboBox2 = ListPosition(record.StrictInteger(key::Type), kTypeEntries, kOverdamped);
     SplitCycles(record.Text(key::Cycles), f);
     f.LEAD = record.Text(key::Lead);
     f.LAG = record.Text(key::TransferLag);

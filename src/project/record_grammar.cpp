@@ -27,8 +27,8 @@ std::string StateText(double value) {
     return Fixed(value, 2, 4);
 }
 
-int ListPosition(int position, int entries) {
-    return position >= 0 && position < entries ? position : -1;
+int ListPosition(int position, int entries, int fallback) {
+    return position >= 0 && position < entries ? position : fallback;
 }
 
 std::string ValueFrom(std::string_view line, int position) {

@@ -27,9 +27,14 @@ constexpr int kPrefixWithoutIdentifier = 7;
 // A state value: fixed real 4.2, the number to two decimals in at least four characters.
 std::string StateText(double value);
 
-// A list position read from a file: the position when the list has that entry, otherwise -1,
-// nothing selected, as a list control does with an index it does not hold.
-int ListPosition(int position, int entries);
+// The list position of "nothing selected".
+constexpr int kNoSelection = -1;
+
+// A list or radio-group position read from a file: the position when the control has that entry,
+// otherwise `fallback`: the default of a radio group or of a list of fixed choices, kNoSelection
+// for a variable list (its object reports the missing choice) or a control without a default.
+// So the object runs what its window shows, and saving writes that back.
+int ListPosition(int position, int entries, int fallback);
 
 // The part of a line from character `position` (1-based) on; empty when the line is shorter.
 // Characters, not bytes: each stands for one byte on disk.

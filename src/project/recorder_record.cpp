@@ -1,6 +1,7 @@
 #include "plant/addresses.h"
 #include "plant/simulation.h"
 #include "plant/trend_recorder.h"
+#include "plant/trend_time_base.h"
 #include "project/record_grammar.h"
 #include "project/records.h"
 #include "project/value_forms.h"
@@ -21,6 +22,7 @@ constexpr std::string_view Tag = "Tag:", Desc = "Desc:", Pen1 = "Ind Lista Var1:
 // Pen 1 lists M01..M124; pens 2 and 3 add "Nenhum".
 constexpr int kPen1Entries = TrendRecorder::kLongListEntries;
 constexpr int kPen23Entries = TrendRecorder::kLongListEntries + 1;
+constexpr int kTimeBaseEntries = 3;
 
 }  // namespace
 
@@ -46,13 +48,14 @@ void ReadRecorderRecord(TrendRecorder& r, Simulation& sim, LineReader& in) {
     record.SkipHeader();
     f.TagText = record.Bilingual(key::Tag, language);
     f.DescricaoText = record.Bilingual(key::Desc, language);
-    f.Variavel1Select = ListPosition(record.StrictInteger(key::Pen1), kPen1Entries);
+    f.Variavel1Select = ListPosition(record.StrictInteger(key::Pen1), kPen1Entries, kNoSelection);
     f.Edit1 = record.Bilingual(key::Label1, language);
-    f.Variavel2Select = ListPosition(record.StrictInteger(key::Pen2), kPen23Entries);
+    f.Variavel2Select = ListPosition(record.StrictInteger(key::Pen2), kPen23Entries, kNoSelection);
     f.Edit2 = record.Bilingual(key::Label2, language);
-    f.Variavel3Select = ListPosition(record.StrictInteger(key::Pen3), kPen23Entries);
+    f.Variavel3Select = ListPosition(record.StrictInteger(key::Pen3), kPen23Entries, kNoSelection);
     f.Edit3 = record.Bilingual(key::Label3, language);
-    f.BaseTempoBox = record.StrictInteger(key::TimeBase);
+    f.BaseTempoBox = ListPosition(record.StrictInteger(key::TimeBase), kTimeBaseEntries,
+                                  static_cast<int>(TimeBase::ThreeSeconds));
     r.Refresh(sim);
 }
 

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kOpening = "=====<<<TEXTO ANIMADO:";
 constexpr int kPickListEntries = 124;  // the long pick list M01..M124
+constexpr int kTypeEntries = 3;        // "Escalar", "Binário", "Equação"
 
 namespace key {
 constexpr std::string_view Desc = "Desc:", Function = "Funcao:", Decimals = "Casas Decimais:",
@@ -44,8 +45,9 @@ void ReadTextRecord(AnimatedText& t, Simulation& sim, LineReader& in) {
     f.Unidade = record.Text(key::Unit);
     f.Edit1 = record.Text(key::SpanMax);
     f.Edit4 = record.Text(key::SpanMin);
-    f.Tipo = record.StrictInteger(key::Type);
-    f.ComboBox1 = ListPosition(record.StrictInteger(key::Variable), kPickListEntries);
+    f.Tipo = ListPosition(record.StrictInteger(key::Type), kTypeEntries,
+                          static_cast<int>(AnimatedTextType::Scalar));
+    f.ComboBox1 = ListPosition(record.StrictInteger(key::Variable), kPickListEntries, kNoSelection);
     t.Apply(sim);
 }
 

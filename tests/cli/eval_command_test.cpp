@@ -18,6 +18,12 @@ TEST(VorkSimEval, PrintsTheShortestRoundTripValue) {
     EXPECT_EQ(RunSim("eval --set m21=-3 --set M05=2.5 'M21^2+M05'").text, "-6.5\n");
 }
 
+TEST(VorkSimEval, CountsCharactersAndCarriesOverflowingLiterals) {
+    EXPECT_EQ(RunSim("eval --set M01=5 'M1°'").text, "5\n");
+    EXPECT_EQ(RunSim("eval --set M03=3 '2+Mé3'").text, "2\n");
+    EXPECT_EQ(RunSim("eval '1E999/10'").text, "1.79769313486231e+307\n");
+}
+
 TEST(VorkSimEval, PrintsTheErrorTextOnASecondLine) {
     SimOutput out = RunSim("eval 'LN(5)'");
     EXPECT_EQ(out.text, "0\nInconsistência na Equação!\n");

@@ -17,8 +17,8 @@ namespace vork {
 namespace {
 
 // Random expressions from a grammar of well-formed arithmetic, mutated with glued references,
-// stray parentheses, commas, blanks and invalid characters, evaluated through both paths with
-// random variable values.
+// stray parentheses, commas, blanks, invalid and non-ASCII characters, evaluated through both
+// paths with random variable values.
 class Generator {
   public:
     explicit Generator(uint64_t seed) : rng_(seed) {}
@@ -131,10 +131,36 @@ class Generator {
     }
 
     std::string Reference() {
+        if (Pick(6) == 0) return AccentedReference();
         static const char* const kRefs[] = {"M01", "M02", "M05", "M21", "M22", "M99",
                                             "M21", "M22", "m21", "m05", "M00", "M1+",
                                             "M 5", "M-1", "M+2", "M1,", "M 1", "M 21"};
         return kRefs[Pick(std::size(kRefs))];
+    }
+
+    // Non-ASCII characters, one to four UTF-8 bytes each, the last two outside Windows-1252.
+    std::string Accent() {
+        static const char* const kAccents[] = {"°", "é", "ç", "ã", "µ", "²", "Ω", "→", "😀"};
+        return kAccents[Pick(std::size(kAccents))];
+    }
+
+    // A reference with a non-ASCII character among its two characters or beside it.
+    std::string AccentedReference() {
+        std::string digit(1, static_cast<char>('0' + Pick(10)));
+        switch (Pick(6)) {
+            case 0:
+                return "M" + digit + Accent();
+            case 1:
+                return "M" + Accent() + digit;
+            case 2:
+                return "M" + Accent() + Accent();
+            case 3:
+                return "M" + Accent();  // one character left at the end of the text
+            case 4:
+                return Accent() + "M2" + digit;
+            default:
+                return "M2" + digit + Accent();
+        }
     }
 
     std::string Primary(int depth) {
@@ -185,8 +211,8 @@ class Generator {
     }
 
     void Mutate(std::string& s) {
-        static const char* const kInserts[] = {"(",  ")", "M21", "2", "E",  "E-",       ",", " ",
-                                               "LN", "X", "<",   "=", "\t", "\xc3\xa7", "-", "M"};
+        static const char* const kInserts[] = {"(", ")", "M21", "2",  "E", "E-", ",", " ", "LN",
+                                               "X", "<", "=",   "\t", "ç", "-",  "M", "M°"};
         size_t at = Pick(s.size() + 1);
         if (Pick(3) == 0 && !s.empty())
             s.erase(at == s.size() ? at - 1 : at, 1);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "engine/equation.h"
 #include "engine/expression_cache.h"
@@ -104,6 +106,56 @@ TEST(FastEquation, MinusSignsAfterAnOperatorDependOnTheValue) {
     EXPECT_EQ(EvalBoth("2*M21/-4", -3).fast, -0.75);
     EXPECT_EQ(EvalBoth("2*M21/-4", -3).reference, -0.75);
     EXPECT_EQ(EvalBoth("2*M21/-4", 3).fast, -1.5);
+}
+
+// Both paths on each text with the given variable values; the results and error texts of the
+// two must agree with `value` and `error`.
+struct Expected {
+    const char* text;
+    double value;
+    const char* error = "";
+};
+
+void ExpectBoth(std::initializer_list<std::pair<int, double>> values,
+                std::initializer_list<Expected> cases) {
+    Simulation fast;
+    Simulation reference;
+    fast.evalPath = EvalPath::Fast;
+    reference.evalPath = EvalPath::Reference;
+    for (auto [address, value] : values) {
+        fast.vars.Write(address, value);
+        reference.vars.Write(address, value);
+    }
+    for (const Expected& c : cases) {
+        EXPECT_EQ(fast.Eval(c.text), c.value) << c.text;
+        EXPECT_EQ(fast.errorText, c.error) << c.text;
+        EXPECT_EQ(reference.Eval(c.text), c.value) << c.text;
+        EXPECT_EQ(reference.errorText, c.error) << c.text;
+    }
+}
+
+TEST(FastEquation, AccentedCharactersNextToAReferenceCountOnce) {
+    // The two characters after an "M" are characters, not UTF-8 bytes.
+    ExpectBoth({{1, 5}, {3, 3}, {21, 5}},
+               {{"M1°", 5},
+                {"M°1", 0},
+                {"2+Mé3", 2},
+                {"M21+2+0*Mç", 0},  // one character after the last M: the whole text is 0
+                {"M1😀", 5},
+                {"m1ã*2", 10},
+                {"M²+1", 1},  // "²+" reads no digit: "0" then "1" reads as 01
+                {"M21µ", 0, kInconsistentEquation},
+                {"µM21", 0, kInconsistentEquation}});
+}
+
+TEST(FastEquation, OverflowingLiteralsReadAsTheCarriedOverflow) {
+    ExpectBoth({{21, 10}}, {{"1E999", 1.79769313486231e308},
+                            {"-1E999", -1.79769313486231e308},
+                            {"1E999/10", 1.79769313486231e307},
+                            {"1E999/M21", 1.79769313486231e307},
+                            {"1E999-1E300*1E300", 0},
+                            {"1/1E999-1/(1E300*1E300)", 0},
+                            {"M21^1E999", 1.79769313486231e308}});
 }
 
 TEST(FastEquation, VeryLongTextsStayExact) {

@@ -124,26 +124,23 @@ TEST(ProcessRecord, Slot21CarriesIdentifier71AndItem15SplitsAtTheFirstX) {
     EXPECT_EQ(back.fields.PeriodoText, "2x0");
 }
 
-// A list takes no position it does not hold: the choice reads as none and is saved as -1.
-TEST(ProcessRecord, ListPositionsBeyondTheListsSelectNothing) {
+// A list takes no position it does not hold: the curve and the type take their defaults.
+TEST(ProcessRecord, ListPositionsBeyondTheListsTakeTheDefaults) {
     Simulation sim;
     ProcessBlock& b = sim.processes.Fill(1);
     std::vector<std::string> lines = Written([&](LineWriter& out) { WriteProcessRecord(b, out); });
-    lines[10] = "{P21/10} Tipo Valv:5";
-    lines[14] = "{P21/14} Tipo FT:4";
-    LineReader in = Reader(lines);
-    ReadProcessRecord(b, sim, in);
-    EXPECT_EQ(b.fields.ComboBox1, -1);
-    EXPECT_EQ(b.fields.ComboBox2, -1);
-    lines = Written([&](LineWriter& out) { WriteProcessRecord(b, out); });
-    EXPECT_EQ(lines[10], "{P21/10} Tipo Valv:-1");
-    EXPECT_EQ(lines[14], "{P21/14} Tipo FT:-1");
     lines[10] = "{P21/10} Tipo Valv:4";
     lines[14] = "{P21/14} Tipo FT:3";
-    LineReader again = Reader(lines);
-    ReadProcessRecord(b, sim, again);
+    LineReader in = Reader(lines);
+    ReadProcessRecord(b, sim, in);
     EXPECT_EQ(b.fields.ComboBox1, kCurveS2);
     EXPECT_EQ(b.fields.ComboBox2, kIntegrator);
+    lines[10] = "{P21/10} Tipo Valv:5";
+    lines[14] = "{P21/14} Tipo FT:-1";
+    LineReader again = Reader(lines);
+    ReadProcessRecord(b, sim, again);
+    EXPECT_EQ(b.fields.ComboBox1, kCurveLinear);
+    EXPECT_EQ(b.fields.ComboBox2, kOverdamped);
 }
 
 // The ring position is not stored: the whole ring takes the last delayed value, so a block with

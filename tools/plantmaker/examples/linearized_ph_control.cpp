@@ -25,7 +25,7 @@ constexpr int kOutletLine = 430;
 void DrawAcid(Sheet& s) {
     s.Tank({50, 260, 90, 120}, 0.6);
     s.Text({95, 250}, "TQ-102", Align::Centre, 12, true);
-    s.Text({95, 402}, {"Ácido sulfúrico", "Sulphuric acid"}, Align::Centre, 11);
+    s.Text({95, 212}, {"Ácido sulfúrico", "Sulphuric acid"}, Align::Centre, 11);
     s.Pipe({{95, 380}, {95, 450}, {204, 450}}, Fluid::Process, false);
     s.Pump({220, 450}, Facing::Up);
     s.Text({220, 492}, "P-102", Align::Centre, 11, true);
@@ -40,7 +40,7 @@ void DrawTank(Sheet& s) {
     s.Vessel({380, 220, 200, 240}, 0.72, false, true);
     s.Text({480, 480}, "TQ-101", Align::Centre, 12, true);
     s.Pipe({{580, kOutletLine}, {1010, kOutletLine}}, Fluid::Solids);
-    s.Text({1010, kOutletLine - 38}, {"Para o espessamento", "To thickening"}, Align::Right, 11);
+    s.Text({600, kOutletLine + 26}, {"Para o espessamento", "To thickening"}, Align::Left, 11);
     // Sample line to the analyser, analyser to the controller.
     s.Signal({{690, kOutletLine - 10}, {690, 388}});
     s.Signal({{690, 332}, {690, 248}}, true);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds VORK and runs every test: formatting, the warnings-as-errors build with its tests (preset
 # dev), and the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer (preset
-# asan).
+# asan, which also builds the benchmark-only bare arithmetic path and its test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

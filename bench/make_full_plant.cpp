@@ -58,7 +58,8 @@ void BuildGenerator(Simulation& sim) {
     g.Apply(sim);
 }
 
-struct ProcessSpec {
+// What the plant types into one process block's window.
+struct ProcessBlockSettings {
     const char* tag;
     int input;  // address
     int type;
@@ -74,7 +75,7 @@ struct ProcessSpec {
 };
 
 // Slots 1..24 in order: outputs M21..M40, then M71..M74.
-const std::vector<ProcessSpec> kProcesses = {
+const std::vector<ProcessBlockSettings> kProcesses = {
     {"FV-101", 1, kOverdamped, "1.2", "0.5", "4", "1", "25", "0", "0", "0.5"},
     {"FV-202", 3, kOverdamped, "1", "0.3", "2", "0.5", "M83*0.4"},
     {"TT-201", 22, kOverdamped, "0.8+M84/500", "3+M83/25", "30", "8"},
@@ -101,7 +102,7 @@ const std::vector<ProcessSpec> kProcesses = {
     {"ALM-503", 47, kOverdamped, "M83/50", "0.5", "13", "0"},
 };
 
-void BuildProcess(Simulation& sim, int slot, const ProcessSpec& s) {
+void BuildProcess(Simulation& sim, int slot, const ProcessBlockSettings& s) {
     ProcessBlock& p = sim.processes.Fill(slot);
     ProcessFields& f = p.fields;
     f.TagText = s.tag;
@@ -130,7 +131,8 @@ void BuildProcess(Simulation& sim, int slot, const ProcessSpec& s) {
         std::fprintf(stderr, "%s\n", m.c_str());
 }
 
-struct CalcSpec {
+// What the plant types into one calculation block's window.
+struct CalcBlockSettings {
     const char* tag;
     const char* function;
     const char* upper = nullptr;  // enabled limits only
@@ -138,7 +140,7 @@ struct CalcSpec {
 };
 
 // Slots 1..24 in order: outputs M41..M60, then M75..M78.
-const std::vector<CalcSpec> kCalcs = {
+const std::vector<CalcBlockSettings> kCalcs = {
     {"PY-401", "M24-0.6*(M25-50)", "100", "0"},
     {"LY-501", "M05-M83"},
     {"FY-801", "M21*0.8+(M86-50)/10", "M87+40", "5"},
@@ -165,7 +167,7 @@ const std::vector<CalcSpec> kCalcs = {
     {"HY-BLEND", "M57*0.9+M58*0.1", "M83*2", "M83/10"},
 };
 
-void BuildCalc(Simulation& sim, int slot, const CalcSpec& s) {
+void BuildCalc(Simulation& sim, int slot, const CalcBlockSettings& s) {
     CalcBlock& c = sim.calcs.Fill(slot);
     CalcBlockFields& f = c.fields;
     f.TagText = s.tag;
@@ -179,7 +181,8 @@ void BuildCalc(Simulation& sim, int slot, const CalcSpec& s) {
         std::fprintf(stderr, "%s\n", m.c_str());
 }
 
-struct ControllerSpec {
+// What the plant types into one controller's configuration area.
+struct ControllerSettings {
     const char* tag;
     int pv;  // address
     const char* kp;
@@ -193,7 +196,7 @@ struct ControllerSpec {
     int slaveOutput = 0;  // back-calculation from a cascade slave
 };
 
-const std::vector<ControllerSpec> kControllers = {
+const std::vector<ControllerSettings> kControllers = {
     {"FIC-101", 21, "0.5", "5", "0", 50.0},
     {"TIC-201", 23, "1.2", "60", "5", 55.0, 0, "0", "100", nullptr, 3},
     {"FIC-202", 22, "0.4", "3", "0", 50.0, 2},
@@ -206,7 +209,7 @@ const std::vector<ControllerSpec> kControllers = {
     {"HIC-1001", 33, "0.5", "6", "0", 50.0, 0, "M83/10", "M45"},
 };
 
-void BuildController(Simulation& sim, int slot, const ControllerSpec& s) {
+void BuildController(Simulation& sim, int slot, const ControllerSettings& s) {
     Controller& c = sim.controllers.Fill(slot);
     ControllerFields& f = c.fields;
     f.TagText = s.tag;

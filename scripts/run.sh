@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build -j "$(nproc)" --target vork-sim
+cmake --preset dev > /dev/null
+cmake --build --preset dev -j "$(nproc)" --target vork-sim
 if [ $# -eq 0 ]; then
   set -- run "examples/basic flow loop/basic flow loop.smp" --step sp:10
 fi

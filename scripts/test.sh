@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds VORK and runs every test: formatting, the warnings-as-errors build with its tests, and the
-# core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds VORK and runs every test: formatting, the warnings-as-errors build with its tests (preset
+# dev), and the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer (preset
+# asan, which also builds the benchmark-only bare arithmetic path and its test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,12 +13,11 @@ git ls-files -- 'src/*' 'tests/*' 'bench/*' 'fuzz/*' 'tools/*' | grep -E '\.(cpp
   xargs -r clang-format --dry-run -Werror
 
 echo "== Build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORK_WERROR=ON
-cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+cmake --preset dev
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
 
 echo "== Sanitizers"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORK_WERROR=ON -DVORK_SANITIZE=ON
-cmake --build build-asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"

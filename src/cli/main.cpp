@@ -15,7 +15,7 @@ void PrintUsage() {
                  "[--vars M21,M01,...] [--seed N]\n"
                  "       vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s] "
                  "[--step none|sp:A|load:A] [--engineering] [--archive BASE] [--seed N] "
-                 "[--path fast|reference|bare]\n");
+                 "[--path fast|reference]\n");
 }
 
 }  // namespace

@@ -20,9 +20,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s]\n"
     "                         [--step none|sp:A|load:A] [--engineering] [--archive BASE]\n"
-    "                         [--seed N] [--path fast|reference|bare]\n"
-    "  --path bare: plain double arithmetic without the evaluator's rounding, a benchmarking\n"
-    "               limit whose results differ from the other two paths\n";
+    "                         [--seed N] [--path fast|reference]\n";
 
 struct RunOptions {
     std::string file;
@@ -77,10 +75,8 @@ bool ParseOption(const std::string& option, const std::string& value, RunOptions
         o.path = EvalPath::Fast;
     } else if (value == "reference") {
         o.path = EvalPath::Reference;
-    } else if (value == "bare") {
-        o.path = EvalPath::Bare;
     } else {
-        return Refuse("--path takes fast, reference or bare, got '" + value + "'");
+        return Refuse("--path takes fast or reference, got '" + value + "'");
     }
     return true;
 }

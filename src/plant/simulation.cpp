@@ -26,8 +26,11 @@ Simulation::~Simulation() = default;
 
 namespace {
 
-Arithmetic ArithmeticOf(EvalPath path) {
-    return path == EvalPath::Bare ? Arithmetic::Bare : Arithmetic::Exact;
+Arithmetic ArithmeticOf([[maybe_unused]] EvalPath path) {
+#ifdef VORK_BARE_ARITHMETIC
+    if (path == EvalPath::Bare) return Arithmetic::Bare;
+#endif
+    return Arithmetic::Exact;
 }
 
 }  // namespace

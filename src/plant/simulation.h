@@ -28,8 +28,14 @@ class XYRecorder;
 
 // Which evaluator Eval uses. Reference and Fast give the same values; the reference reduces
 // text. Bare runs the compiled programs on plain doubles, without the 15-digit rounding and the
-// text's parse: a benchmarking limit whose values differ, never for real use.
-enum class EvalPath { Reference, Fast, Bare };
+// text's parse: a benchmarking limit whose values differ, built only with VORK_BARE_ARITHMETIC.
+enum class EvalPath {
+    Reference,
+    Fast,
+#ifdef VORK_BARE_ARITHMETIC
+    Bare,
+#endif
+};
 
 // Everything the objects share: the variable table, the time step, batch mode, the evaluator's
 // error text, the random generator, the language, and the object slots. Tests create it fresh.

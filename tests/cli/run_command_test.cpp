@@ -62,8 +62,9 @@ TEST(VorkSimRun, BadAmplitudeFailsWithTheConversionMessage) {
 TEST(VorkSimRun, UsageErrors) {
     for (const std::string& bad : std::vector<std::string>{
              "", "--window 3h " + kExample, "--dt 2s " + kExample, "--step up:1 " + kExample,
-             "--step " + kExample, "--seed x " + kExample, "--path slow " + kExample, "--archive",
-             kExample + " " + kExample, "--bogus " + kExample}) {
+             "--step " + kExample, "--seed x " + kExample, "--path slow " + kExample,
+             "--path bare " + kExample, "--archive", kExample + " " + kExample,
+             "--bogus " + kExample}) {
         EXPECT_EQ(RunSim("run " + bad).status, 2) << bad;
     }
     EXPECT_EQ(RunSim("run /nonexistent.smp").status, 1);

@@ -94,6 +94,7 @@ TEST(CompiledField, FollowsTheTextItIsGiven) {
     EXPECT_EQ(sim.Eval(text, field), 11.0);
 }
 
+#ifdef VORK_BARE_ARITHMETIC
 // The benchmarking limit computes on plain doubles and is never chosen by default.
 TEST(BarePath, PlainArithmeticOnlyWhenAsked) {
     Simulation sim;
@@ -107,6 +108,7 @@ TEST(BarePath, PlainArithmeticOnlyWhenAsked) {
     EXPECT_EQ(sim.Eval("LN(M21)"), 0.0);
     EXPECT_FALSE(sim.errorText.empty());
 }
+#endif
 
 }  // namespace
 }  // namespace vork

@@ -3,7 +3,7 @@
 #   cmake -DVORK_SOURCE_DIR=<repository> -P tests/floor_includes.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(floors engine plant fastsim workspace project windows app cli)
+set(floors engine plant fastsim workspace project analysis windows app cli)
 
 # The floors each folder may include, its own among them.
 set(allowed_engine engine)
@@ -11,9 +11,10 @@ set(allowed_plant engine plant)
 set(allowed_fastsim engine plant fastsim)
 set(allowed_workspace engine plant workspace)
 set(allowed_project engine plant fastsim workspace project)
-set(allowed_windows engine plant fastsim workspace project windows)
-set(allowed_app engine plant fastsim workspace project windows app)
-set(allowed_cli engine plant fastsim workspace project cli)
+set(allowed_analysis engine plant fastsim workspace project analysis)
+set(allowed_windows engine plant fastsim workspace project analysis windows)
+set(allowed_app engine plant fastsim workspace project analysis windows app)
+set(allowed_cli engine plant fastsim workspace project analysis cli)
 
 set(include_pattern "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"]")
 

@@ -20,13 +20,20 @@ int Fields(const std::string& line) {
     return tabs + 1;
 }
 
-TEST(VorkSimRun, PrintsOneLineOfIndicesPerActiveLoop) {
+const std::string kHeader =
+    "loop\ttag\tvariability\tIEM\tIEMA\tCO travel\tCO deviation\tCO saturation\tPV "
+    "mean/min/max\n";
+
+TEST(VorkSimRun, PrintsAHeaderAndOneLineOfIndicesPerActiveLoop) {
     SimOutput out = RunSim("run " + kExample + " --step sp:10 --seed 7");
     ASSERT_EQ(out.status, 0);
-    ASSERT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 1);
-    EXPECT_TRUE(out.text.starts_with("1\tFIC-101\t"));
-    EXPECT_EQ(Fields(out.text), 9);
-    EXPECT_NE(out.text.find(" %\t"), std::string::npos);
+    ASSERT_TRUE(out.text.starts_with(kHeader));
+    std::string loops = out.text.substr(kHeader.size());
+    ASSERT_EQ(std::count(loops.begin(), loops.end(), '\n'), 1);
+    EXPECT_TRUE(loops.starts_with("1\tFIC-101\t"));
+    EXPECT_EQ(Fields(loops), 9);
+    EXPECT_EQ(Fields(kHeader), 9);
+    EXPECT_NE(loops.find(" %\t"), std::string::npos);
     // The same seed gives the same indices.
     EXPECT_EQ(RunSim("run " + kExample + " --step sp:10 --seed 7").text, out.text);
 }

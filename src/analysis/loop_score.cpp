@@ -58,6 +58,7 @@ void Run(Simulation& sim, const LoopAccess& loop, int slot, const ScoreOptions& 
         });
         if ((h + 1) % m == 0) Record(sim, loop, slot, out.curves);
     }
+    progress.Report(1, 1);
     std::optional<IndexValues> values = ScoreValues(out.curves);
     if (values) out.indices = *values;
     out.settled = values && SettledLate(out.curves, step);

@@ -13,10 +13,11 @@ namespace vork {
 
 namespace {
 
-constexpr double kLateShare = 0.2;       // of the window, where the loop must have settled
-constexpr double kSettledError = 0.5;    // of the step
-constexpr double kSettleTimes = 10.0;    // settling horizons after the test step
-constexpr long long kCancelCheck = 600;  // passes between looks at the monitor
+constexpr double kLateShare = 0.2;        // of the window, where the loop must have settled
+constexpr double kSettledError = 0.5;     // of the step
+constexpr double kSettleTimes = 10.0;     // settling horizons after the test step
+constexpr double kAfterStepShare = 0.89;  // of the window, after the test step at about 10.5 %
+constexpr long long kCancelCheck = 600;   // passes between looks at the monitor
 
 bool SettledLate(const LoopCurves& c, double step) {
     size_t from = static_cast<size_t>(static_cast<double>(c.pv.size()) * (1 - kLateShare));
@@ -95,8 +96,7 @@ int ScoreWindowFor(const ProcessModel& model, const std::vector<Suggestion>& set
     }
     for (int position = 0; position < 4; ++position) {
         int w = WindowSeconds(position);
-        double afterStep = w * (1 - static_cast<double>(TestStepInstant(w * 10)) / (w * 10));
-        if (afterStep >= kSettleTimes * slowest) return w;
+        if (w * kAfterStepShare >= kSettleTimes * slowest) return w;
     }
     return WindowSeconds(3);
 }

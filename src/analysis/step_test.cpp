@@ -17,18 +17,18 @@ constexpr double kLeastAnswer = 0.2;  // percent away from the level before the 
 constexpr double kAnswerNoises = 2;   // standard deviations of the PV at rest
 constexpr double kRangeMargin = 0.5;  // percent from either end of the range
 
-double Mean(const std::vector<double>& v, size_t from) {
+double Mean(const std::vector<double>& v) {
     double sum = 0;
-    for (size_t i = from; i < v.size(); ++i)
-        sum += v[i];
-    return sum / static_cast<double>(v.size() - from);
+    for (double x : v)
+        sum += x;
+    return sum / static_cast<double>(v.size());
 }
 
-double Deviation(const std::vector<double>& v, size_t from) {
-    double m = Mean(v, from), q = 0;
-    for (size_t i = from; i < v.size(); ++i)
-        q += (v[i] - m) * (v[i] - m);
-    return std::sqrt(q / static_cast<double>(v.size() - from));
+double Deviation(const std::vector<double>& v) {
+    double m = Mean(v), q = 0;
+    for (double x : v)
+        q += (x - m) * (x - m);
+    return std::sqrt(q / static_cast<double>(v.size()));
 }
 
 bool AtRangeEnd(double pv) {
@@ -86,7 +86,7 @@ class Tester {
             if (Cancelled()) return false;
             Minute(nullptr, pvs);
             seconds += 60.0;
-            double mean = Mean(pvs, 0);
+            double mean = Mean(pvs);
             if (std::abs(mean - last) < kSettledMove) return true;
             last = mean;
         }
@@ -105,7 +105,7 @@ class Tester {
             size_t from = record.size();
             Minute(&record, pvs);
             if (TrimAtRangeEnd(record, from)) return false;
-            double mean = Mean(pvs, 0);
+            double mean = Mean(pvs);
             bool answered = std::abs(mean - restMean) > least;
             if (answered && std::abs(mean - last) < kSettledMove) return true;
             last = mean;
@@ -164,14 +164,14 @@ StepTestResult RunOn(Simulation& sim, const LoopAccess& loop, const StepTestOpti
         out.cancelled = true;
         return out;
     }
-    double restMean = Mean(rest, 0);
+    double restMean = Mean(rest);
     if (AtRangeEnd(restMean)) {
         out.error = "the PV rests at " + Percent(restMean) + ", at the end of its range";
         return out;
     }
     out.error = ApplyStep(o, loop, out);
     if (!out.error.empty()) return out;
-    out.settledAfter = tester.RecordAnswer(out.response, restMean, Deviation(rest, 0));
+    out.settledAfter = tester.RecordAnswer(out.response, restMean, Deviation(rest));
     out.cancelled = tester.Cancelled();
     return out;
 }

@@ -14,10 +14,12 @@ void ParallelFor(size_t count, int jobs, const std::function<void(size_t)>& work
             work(i);
     };
     size_t threads = std::min(count, static_cast<size_t>(std::max(jobs, 1)));
-    std::vector<std::jthread> pool;
+    std::vector<std::thread> pool;
     for (size_t t = 1; t < threads; ++t)
         pool.emplace_back(worker);
     worker();
+    for (std::thread& t : pool)
+        t.join();
 }
 
 }  // namespace vork

@@ -84,6 +84,9 @@ std::string ParseOptions(Arguments& a, GradeCommandOptions& o) {
     }
     if (a.Has("--step")) {
         if (std::string e = ParseTestStep(a.values["--step"], in); !e.empty()) return e;
+        // Refused here once, rather than by every project's run.
+        if (in.signal != TestSignal::None && !ParseStrictInt(in.amplitudeText))
+            return ConversionMessage(in.amplitudeText);
     }
     if (a.Has("--shard")) {
         if (std::string e = ParseShard(a.values["--shard"], o); !e.empty()) return e;

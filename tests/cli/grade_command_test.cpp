@@ -99,7 +99,8 @@ TEST(VorkSimGrade, UsageAndFailures) {
     for (const std::string& bad :
          {std::string(""), "--jobs 0 '" + folder.path() + "'",
           "--shard 3/2 '" + folder.path() + "'", "--shard x '" + folder.path() + "'",
-          "--window 5h '" + folder.path() + "'", std::string("a b")})
+          "--window 5h '" + folder.path() + "'", "--step sp:2.5 '" + folder.path() + "'",
+          std::string("a b")})
         EXPECT_EQ(RunSim("grade " + bad).status, 2) << bad;
     EXPECT_EQ(RunSim("grade '" + folder.File("missing") + "'").status, 1);
     EXPECT_EQ(RunSim("grade '" + folder.path() + "' --csv /nonexistent/dir/out.csv").status, 1);

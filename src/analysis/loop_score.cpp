@@ -41,7 +41,7 @@ void Run(Simulation& sim, const LoopAccess& loop, int slot, const ScoreOptions& 
     const long long stepAt = TestStepInstant(n);
     ControllerState& state = loop.controller->state;
     double step = 0;
-    ProgressSpan progress(monitor, 0, 100);
+    ProgressCounter progress(monitor);
     sim.batch = true;
     sim.dt = o.dt;
     for (long long h = 0; h < n; ++h) {

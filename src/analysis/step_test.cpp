@@ -56,7 +56,7 @@ class Tester {
         : sim_(sim),
           loop_(loop),
           o_(o),
-          progress_(monitor, 0, 100),
+          progress_(monitor),
           passesPerMinute_(RoundDecimalQuotient(60.0 / o.dt)),
           totalPasses_(passesPerMinute_ * (kSettleMinutes + 1 + kRecordMinutes)) {}
 
@@ -117,7 +117,7 @@ class Tester {
     Simulation& sim_;
     const LoopAccess& loop_;
     const StepTestOptions& o_;
-    ProgressSpan progress_;
+    ProgressCounter progress_;
     long long passesPerMinute_, totalPasses_;
     long long pass_ = 0, passAtStep_ = 0;
 };

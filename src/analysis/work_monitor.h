@@ -4,7 +4,7 @@
 
 namespace vork {
 
-// How long work reports its progress and learns that it should stop. Both are optional; a
+// How long-running work reports its progress and learns that it should stop. Both are optional; a
 // window may poll an atomic flag in `cancelled` and move a progress bar in `progress`, from any
 // thread the work runs on.
 struct WorkMonitor {
@@ -14,19 +14,15 @@ struct WorkMonitor {
     bool Cancelled() const { return cancelled && cancelled(); }
 };
 
-// The share [from, to] of a whole that one stage of work covers: the stage reports 0..100 and
-// the owner's monitor sees the matching part of its own range.
-class ProgressSpan {
+// Turns `done` of `total` into the monitor's percent, reporting only changes.
+class ProgressCounter {
   public:
-    ProgressSpan(const WorkMonitor& owner, int from, int to)
-        : owner_(owner), from_(from), to_(to) {}
+    explicit ProgressCounter(const WorkMonitor& owner) : owner_(owner) {}
 
-    // `done` of `total`, clamped to the span.
     void Report(double done, double total) {
         if (!owner_.progress || total <= 0) return;
         double share = done / total;
-        share = share < 0 ? 0 : share > 1 ? 1 : share;
-        int percent = from_ + static_cast<int>(share * (to_ - from_));
+        int percent = static_cast<int>(100 * (share < 0 ? 0 : share > 1 ? 1 : share));
         if (percent == last_) return;
         last_ = percent;
         owner_.progress(percent);
@@ -35,7 +31,6 @@ class ProgressSpan {
 
   private:
     const WorkMonitor& owner_;
-    int from_, to_;
     int last_ = -1;
 };
 

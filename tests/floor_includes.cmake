@@ -4,7 +4,7 @@
 #   cmake -DVORK_SOURCE_DIR=<repository> -P tests/floor_includes.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(floors engine plant fastsim workspace project windows app cli examples plantmaker)
+set(floors engine plant fastsim workspace project analysis windows app cli examples plantmaker)
 
 # The floors each folder may include, its own among them.
 set(allowed_engine engine)
@@ -12,9 +12,10 @@ set(allowed_plant engine plant)
 set(allowed_fastsim engine plant fastsim)
 set(allowed_workspace engine plant workspace)
 set(allowed_project engine plant fastsim workspace project)
-set(allowed_windows engine plant fastsim workspace project windows)
-set(allowed_app engine plant fastsim workspace project windows app)
-set(allowed_cli engine plant fastsim workspace project cli)
+set(allowed_analysis engine plant fastsim workspace project analysis)
+set(allowed_windows engine plant fastsim workspace project analysis windows)
+set(allowed_app engine plant fastsim workspace project analysis windows app)
+set(allowed_cli engine plant fastsim workspace project analysis cli)
 # The tests over the example projects, and the tool that writes them.
 set(allowed_examples engine plant fastsim workspace project examples)
 set(allowed_plantmaker engine plant fastsim workspace project plantmaker)

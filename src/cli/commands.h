@@ -12,5 +12,7 @@ int Check(const std::vector<std::string>& args);
 int Resave(const std::vector<std::string>& args);
 int Step(const std::vector<std::string>& args);
 int Run(const std::vector<std::string>& args);
+int Tune(const std::vector<std::string>& args);
+int Grade(const std::vector<std::string>& args);
 
 }  // namespace vork::cli

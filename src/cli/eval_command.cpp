@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/numbers.h"
 #include "plant/simulation.h"
@@ -9,6 +10,15 @@
 namespace vork::cli {
 
 namespace {
+
+constexpr const char* kHelp =
+    "usage: vork-sim eval [--set Mnn=VALUE]... EXPRESSION\n"
+    "\n"
+    "Sets the given variables M01..M99 (all others 0), evaluates the expression as the simulator\n"
+    "does, with every intermediate value rounded to 15 significant digits, and prints the value\n"
+    "in the shortest text that reads back to the same number. When the expression is\n"
+    "inconsistent, the error text follows on a second line.\n"
+    "Exit status: 0 evaluated (also when inconsistent); 2 usage error.\n";
 
 struct Assignment {
     int address;
@@ -32,6 +42,7 @@ std::optional<Assignment> ParseAssignment(const std::string& text) {
 }  // namespace
 
 int Eval(const std::vector<std::string>& args) {
+    if (AsksForHelp(args)) return PrintHelp(kHelp);
     Simulation sim;
     sim.vars.ResetNewProject();
     std::optional<std::string> expression;

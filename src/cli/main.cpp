@@ -6,34 +6,39 @@
 
 namespace {
 
-void PrintUsage() {
-    std::fprintf(stderr,
-                 "usage: vork-sim eval [--set Mnn=VALUE]... EXPRESSION\n"
-                 "       vork-sim check FILE\n"
-                 "       vork-sim resave IN OUT\n"
-                 "       vork-sim step FILE [--passes N] [--dt S] [--every K] "
-                 "[--vars M21,M01,...] [--seed N]\n"
-                 "       vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s] "
-                 "[--step none|sp:A|load:A] [--engineering] [--archive BASE] [--seed N] "
-                 "[--path fast|reference]\n");
-}
+constexpr const char* kUsage =
+    "usage: vork-sim COMMAND [ARGUMENTS]   (vork-sim COMMAND --help for one command)\n"
+    "\n"
+    "  eval [--set Mnn=VALUE]... EXPRESSION   evaluate an expression as the simulator does\n"
+    "  check FILE                             load a project and print its check messages\n"
+    "  resave IN OUT                          load a project and save it again\n"
+    "  step FILE [--passes N] ...             run evaluation passes, print variables as CSV\n"
+    "  run FILE [--window W] [--step S] ...   fast simulation and performance indices\n"
+    "  tune FILE --loop N [--method M] ...    step test, process model and suggested settings\n"
+    "  grade DIR [--jobs N] [--csv OUT] ...   fast simulation of every project in a folder\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        PrintUsage();
+        std::fputs(kUsage, stderr);
         return 2;
     }
     std::string command = args.front();
     args.erase(args.begin());
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (command == "eval") return vork::cli::Eval(args);
     if (command == "check") return vork::cli::Check(args);
     if (command == "resave") return vork::cli::Resave(args);
     if (command == "step") return vork::cli::Step(args);
     if (command == "run") return vork::cli::Run(args);
+    if (command == "tune") return vork::cli::Tune(args);
+    if (command == "grade") return vork::cli::Grade(args);
     std::fprintf(stderr, "vork-sim: unknown command '%s'\n", command.c_str());
-    PrintUsage();
+    std::fputs(kUsage, stderr);
     return 2;
 }

@@ -1,13 +1,15 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "analysis/grading.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/index_csv.h"
+#include "cli/run_options.h"
 #include "fastsim/fast_run.h"
 #include "fastsim/indices.h"
 #include "plant/controller.h"
@@ -20,89 +22,91 @@ namespace {
 constexpr const char* kUsage =
     "usage: vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s]\n"
     "                         [--step none|sp:A|load:A] [--engineering] [--archive BASE]\n"
-    "                         [--seed N] [--path fast|reference]\n";
+    "                         [--seed N] [--path fast|reference] [--csv]\n";
+
+constexpr const char* kHelp =
+    "usage: vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s]\n"
+    "                         [--step none|sp:A|load:A] [--engineering] [--archive BASE]\n"
+    "                         [--seed N] [--path fast|reference] [--csv]\n"
+    "\n"
+    "Loads the project and runs the fast simulation: the window of simulated time (30min) at the\n"
+    "time step (500ms), with an optional test step of the integer A percent shortly after the\n"
+    "start, on the setpoint (sp:A) or on the output bias (load:A) of every controller. Then\n"
+    "prints a header line and one line per active loop: loop, tag and the seven performance\n"
+    "indices (variability, IEM, IEMA, CO travel, CO deviation, CO saturation, PV mean/min/max),\n"
+    "tab-separated and written as the fast-simulation window shows them.\n"
+    "\n"
+    "  --engineering  record PV and SP in engineering units instead of percent\n"
+    "  --archive BASE write the run to BASE_k.txd in the current folder\n"
+    "  --seed N       seed of the random generator (default: a fixed seed, so runs repeat)\n"
+    "  --path P       evaluator: fast (default) or reference (the text evaluator); both give the\n"
+    "                 same results\n"
+    "  --csv          for scripts: no header, one line per active loop of plain numbers,\n"
+    "                   loop,tag,variability,iem,iema,co_travel,co_deviation,co_saturation,\n"
+    "                   pv_mean,pv_min,pv_max\n"
+    "                 (CO travel is the sum of CO changes / 100, as the window shows it)\n"
+    "\n"
+    "The wall time of the run goes to standard error.\n"
+    "Exit status: 0 done; 1 the file did not load or the run stopped; 2 usage error.\n";
+
+constexpr const char* kHeader =
+    "loop\ttag\tvariability\tIEM\tIEMA\tCO travel\tCO deviation\tCO saturation\tPV "
+    "mean/min/max";
 
 struct RunOptions {
     std::string file;
     RunInputs inputs;
     std::optional<uint64_t> seed;
     EvalPath path = EvalPath::Fast;
+    bool csv = false;
 };
 
-bool Refuse(const std::string& reason) {
-    std::fprintf(stderr, "vork-sim run: %s\n%s", reason.c_str(), kUsage);
-    return false;
+int Refuse(const std::string& reason) {
+    return UsageError("run", reason, kUsage);
 }
 
-bool ParseStep(const std::string& value, RunInputs& in) {
-    if (value == "none") {
-        in.signal = TestSignal::None;
-        return true;
+std::string ParsePath(const std::string& value, EvalPath& path) {
+    if (value == "fast")
+        path = EvalPath::Fast;
+    else if (value == "reference")
+        path = EvalPath::Reference;
+    else
+        return "--path takes fast or reference, got '" + value + "'";
+    return "";
+}
+
+// Returns 0, or the exit status of a usage error.
+int ParseRun(const std::vector<std::string>& args, RunOptions& o) {
+    Arguments a;
+    std::string error =
+        SplitArguments(args, {"--window", "--dt", "--step", "--archive", "--seed", "--path"},
+                       {"--engineering", "--csv"}, a);
+    if (error.empty() && a.positional.size() > 1)
+        error = "only one FILE, got also '" + a.positional[1] + "'";
+    if (error.empty() && a.positional.empty()) error = "no FILE given";
+    if (error.empty() && a.Has("--window")) error = ParseWindow(a.values["--window"], o.inputs);
+    if (error.empty() && a.Has("--dt")) error = ParseTimeStep(a.values["--dt"], o.inputs);
+    if (error.empty() && a.Has("--step")) error = ParseTestStep(a.values["--step"], o.inputs);
+    if (error.empty() && a.Has("--path")) error = ParsePath(a.values["--path"], o.path);
+    if (error.empty() && a.Has("--seed")) {
+        o.seed = ParseSeed(a.values["--seed"]);
+        if (!o.seed) error = "--seed takes a whole number, got '" + a.values["--seed"] + "'";
     }
-    size_t colon = value.find(':');
-    std::string kind = value.substr(0, colon);
-    if (colon == std::string::npos || (kind != "sp" && kind != "load"))
-        return Refuse("--step takes none, sp:A or load:A, got '" + value + "'");
-    in.signal = kind == "sp" ? TestSignal::SetpointStep : TestSignal::LoadStep;
-    // The amplitude stays text: the run refuses one that is not an integer, as the window does.
-    in.amplitudeText = value.substr(colon + 1);
-    return true;
-}
-
-bool ParseOption(const std::string& option, const std::string& value, RunOptions& o) {
-    static const std::map<std::string, int> windows{
-        {"30min", 1800}, {"1h", 3600}, {"2h", 7200}, {"4h", 14400}};
-    static const std::map<std::string, double> steps{
-        {"100ms", 0.1}, {"200ms", 0.2}, {"500ms", 0.5}, {"1s", 1.0}};
-    if (option == "--window") {
-        if (!windows.count(value))
-            return Refuse("--window takes 30min, 1h, 2h or 4h, got '" + value + "'");
-        o.inputs.windowSeconds = windows.at(value);
-    } else if (option == "--dt") {
-        if (!steps.count(value))
-            return Refuse("--dt takes 100ms, 200ms, 500ms or 1s, got '" + value + "'");
-        o.inputs.dt = steps.at(value);
-    } else if (option == "--step") {
-        return ParseStep(value, o.inputs);
-    } else if (option == "--archive") {
-        if (value.empty()) return Refuse("--archive needs a base name");
+    if (error.empty() && a.Has("--archive")) {
         o.inputs.archive = true;
-        o.inputs.archiveBase = value;
-    } else if (option == "--seed") {
-        o.seed = ParseSeed(value);
-        if (!o.seed) return Refuse("--seed takes a whole number, got '" + value + "'");
-    } else if (value == "fast") {
-        o.path = EvalPath::Fast;
-    } else if (value == "reference") {
-        o.path = EvalPath::Reference;
-    } else {
-        return Refuse("--path takes fast or reference, got '" + value + "'");
+        o.inputs.archiveBase = a.values["--archive"];
+        if (o.inputs.archiveBase.empty()) error = "--archive needs a base name";
     }
-    return true;
+    if (!error.empty()) return Refuse(error);
+    o.file = a.positional[0];
+    o.inputs.normalize = !a.flags.count("--engineering");
+    o.csv = a.flags.count("--csv") != 0;
+    return 0;
 }
 
-bool ParseRun(const std::vector<std::string>& args, RunOptions& o) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--engineering") {
-            o.inputs.normalize = false;
-        } else if (arg == "--window" || arg == "--dt" || arg == "--step" || arg == "--archive" ||
-                   arg == "--seed" || arg == "--path") {
-            if (i + 1 >= args.size()) return Refuse(arg + " needs a value");
-            if (!ParseOption(arg, args[++i], o)) return false;
-        } else if (arg.rfind("--", 0) == 0) {
-            return Refuse("unknown option '" + arg + "'");
-        } else if (!o.file.empty()) {
-            return Refuse("only one FILE, got also '" + arg + "'");
-        } else {
-            o.file = arg;
-        }
-    }
-    return o.file.empty() ? Refuse("no FILE given") : true;
-}
-
-void PrintLoops(const Simulation& sim, const RunOutcome& out, const ResultsTables& tables,
+void PrintTable(const Simulation& sim, const RunOutcome& out, const ResultsTables& tables,
                 bool normalize) {
+    std::printf("%s\n", kHeader);
     for (int i = 1; i <= 10; ++i) {
         if (!out.loops[i - 1].Active()) continue;
         IndexRow row =
@@ -114,12 +118,18 @@ void PrintLoops(const Simulation& sim, const RunOutcome& out, const ResultsTable
     }
 }
 
+void PrintCsv(const Simulation& sim, const RunOutcome& out, const LoopCurveSet& charts) {
+    for (const LoopGrade& g : LoopGrades(sim, out, charts))
+        std::printf("%s\n", IndexCsvLine(g).c_str());
+}
+
 }  // namespace
 
 // Loads a project, runs the fast simulation and prints the indices of every active loop.
 int Run(const std::vector<std::string>& args) {
+    if (AsksForHelp(args)) return PrintHelp(kHelp);
     RunOptions o;
-    if (!ParseRun(args, o)) return 2;
+    if (int status = ParseRun(args, o)) return status;
     Project project;
     FileResult loaded = project.Load(o.file);
     if (!loaded.ok()) {
@@ -140,7 +150,10 @@ int Run(const std::vector<std::string>& args) {
         std::fprintf(stderr, "vork-sim run: %s\n", out.error.c_str());
         return 1;
     }
-    PrintLoops(sim, out, tables, o.inputs.normalize);
+    if (o.csv)
+        PrintCsv(sim, out, charts);
+    else
+        PrintTable(sim, out, tables, o.inputs.normalize);
     if (!out.archiveName.empty()) std::fprintf(stderr, "archive: %s\n", out.archiveName.c_str());
     std::fprintf(stderr, "elapsed: %.3f s\n", seconds);
     return 0;

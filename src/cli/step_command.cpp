@@ -21,6 +21,17 @@ constexpr const char* kUsage =
     "usage: vork-sim step FILE [--passes N] [--dt S] [--every K] [--vars M21,M01,...] "
     "[--seed N]\n";
 
+constexpr const char* kHelp =
+    "usage: vork-sim step FILE [--passes N] [--dt S] [--every K] [--vars M21,M01,...] "
+    "[--seed N]\n"
+    "\n"
+    "Loads the project, seeds the random generator, runs N evaluation passes (100) of S seconds\n"
+    "(0.1) in batch mode and prints CSV: a header line \"pass,...\", then the pass number and the\n"
+    "chosen variables every K passes (1). By default the variables are the outputs of the filled\n"
+    "process blocks, calculation blocks and controllers; --vars takes M01..M99 and the actuator\n"
+    "positions M101..M124. Values are the shortest texts that read back to the same number.\n"
+    "Exit status: 0 done; 1 the file did not load; 2 usage error.\n";
+
 struct StepOptions {
     std::string file;
     int passes = 100;
@@ -129,6 +140,7 @@ void PrintRow(const std::string& first, const std::vector<std::string>& cells) {
 
 // Loads a file and runs evaluation passes in batch mode, printing the chosen variables as CSV.
 int Step(const std::vector<std::string>& args) {
+    if (AsksForHelp(args)) return PrintHelp(kHelp);
     StepOptions o;
     if (!ParseStep(args, o)) return 2;
     Project project;

@@ -22,13 +22,9 @@ double Mean(const std::vector<double>& v) {
 
 }  // namespace
 
-IndexRow Score(const LoopCurves& c) {
+std::optional<IndexValues> ScoreValues(const LoopCurves& c) {
     size_t n = c.pv.size(), nC = c.co.size();
-    if (n < 2 || nC < 2 || c.sp.size() < n || nC < n) {
-        IndexRow none;
-        none.fill(kNoIndex);
-        return none;
-    }
+    if (n < 2 || nC < 2 || c.sp.size() < n || nC < n) return std::nullopt;
     double mP = Mean(c.pv), mC = Mean(c.co);
     double qP = 0, qC = 0, e = 0, a = 0, t = 0;
     size_t k = 0;
@@ -40,17 +36,35 @@ IndexRow Score(const LoopCurves& c) {
         if (c.co[j] >= 98 || c.co[j] <= 2) ++k;
         if (j >= 1) t += std::abs(c.co[j] - c.co[j - 1]);
     }
-    double sP = std::sqrt(qP / static_cast<double>(n - 1));
-    double sC = std::sqrt(qC / static_cast<double>(nC - 1));
     double dn = static_cast<double>(n);
     auto [minP, maxP] = std::minmax_element(c.pv.begin(), c.pv.end());
-    return {F2(3 * sP),
-            F2(e / dn),
-            F2(a / dn),
-            F2(t / 100) + " %",
-            F2(3 * sC) + " %",
-            F2(100.0 * static_cast<double>(k) / dn) + " %",
-            Fixed(mP, 1, 5) + "/" + Fixed(*minP, 1, 5) + "/" + Fixed(*maxP, 1, 5)};
+    IndexValues v;
+    v.variability = 3 * std::sqrt(qP / static_cast<double>(n - 1));
+    v.iem = e / dn;
+    v.iema = a / dn;
+    v.coTravel = t / 100;
+    v.coDeviation = 3 * std::sqrt(qC / static_cast<double>(nC - 1));
+    v.coSaturation = 100.0 * static_cast<double>(k) / dn;
+    v.pvMean = mP;
+    v.pvMin = *minP;
+    v.pvMax = *maxP;
+    return v;
+}
+
+IndexRow Score(const LoopCurves& c) {
+    std::optional<IndexValues> v = ScoreValues(c);
+    if (!v) {
+        IndexRow none;
+        none.fill(kNoIndex);
+        return none;
+    }
+    return {F2(v->variability),
+            F2(v->iem),
+            F2(v->iema),
+            F2(v->coTravel) + " %",
+            F2(v->coDeviation) + " %",
+            F2(v->coSaturation) + " %",
+            Fixed(v->pvMean, 1, 5) + "/" + Fixed(v->pvMin, 1, 5) + "/" + Fixed(v->pvMax, 1, 5)};
 }
 
 std::string UnitSuffix(bool normalize, const std::string& unit) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "fastsim/loop_curves.h"
@@ -23,6 +24,21 @@ enum IndexColumn {
 
 // The text every field shows for a loop with fewer than two points, where no deviation exists.
 inline constexpr const char* kNoIndex = "—";
+
+// The indices of one loop as numbers, before they are written as texts: percent (or the PV's
+// engineering units, as charted) for the PV figures, percent for the CO figures.
+struct IndexValues {
+    double variability = 0;   // three sample standard deviations of the PV
+    double iem = 0;           // mean of SP - PV
+    double iema = 0;          // mean of |SP - PV|
+    double coTravel = 0;      // sum of |CO changes| / 100
+    double coDeviation = 0;   // three sample standard deviations of the CO
+    double coSaturation = 0;  // percent of points with CO at or beyond 2 % of either end
+    double pvMean = 0, pvMin = 0, pvMax = 0;
+};
+
+// The numbers of one loop's curves; none with fewer than two points.
+std::optional<IndexValues> ScoreValues(const LoopCurves& curves);
 
 // Scores one loop's curves.
 IndexRow Score(const LoopCurves& curves);

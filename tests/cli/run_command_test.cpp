@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,15 +22,42 @@ int Fields(const std::string& line) {
     return tabs + 1;
 }
 
-TEST(VorkSimRun, PrintsOneLineOfIndicesPerActiveLoop) {
+const std::string kHeader =
+    "loop\ttag\tvariability\tIEM\tIEMA\tCO travel\tCO deviation\tCO saturation\tPV "
+    "mean/min/max\n";
+
+TEST(VorkSimRun, PrintsAHeaderAndOneLineOfIndicesPerActiveLoop) {
     SimOutput out = RunSim("run " + kExample + " --step sp:10 --seed 7");
     ASSERT_EQ(out.status, 0);
-    ASSERT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 1);
-    EXPECT_TRUE(out.text.starts_with("1\tFIC-101\t"));
-    EXPECT_EQ(Fields(out.text), 9);
-    EXPECT_NE(out.text.find(" %\t"), std::string::npos);
+    ASSERT_TRUE(out.text.starts_with(kHeader));
+    std::string loops = out.text.substr(kHeader.size());
+    ASSERT_EQ(std::count(loops.begin(), loops.end(), '\n'), 1);
+    EXPECT_TRUE(loops.starts_with("1\tFIC-101\t"));
+    EXPECT_EQ(Fields(loops), 9);
+    EXPECT_EQ(Fields(kHeader), 9);
+    EXPECT_NE(loops.find(" %\t"), std::string::npos);
     // The same seed gives the same indices.
     EXPECT_EQ(RunSim("run " + kExample + " --step sp:10 --seed 7").text, out.text);
+}
+
+// Plain numbers for scripts: the same indices as the table, without rounding or suffixes.
+TEST(VorkSimRun, CsvWritesPlainNumbers) {
+    SimOutput out = RunSim("run " + kExample + " --step sp:10 --seed 7 --csv");
+    ASSERT_EQ(out.status, 0);
+    ASSERT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 1);
+    ASSERT_TRUE(out.text.starts_with("1,FIC-101,"));
+    std::vector<double> values;
+    std::istringstream fields(out.text.substr(10));
+    for (std::string field; std::getline(fields, field, ',');)
+        values.push_back(std::stod(field));
+    ASSERT_EQ(values.size(), 9u);
+    std::string table = RunSim("run " + kExample + " --step sp:10 --seed 7").text;
+    std::string row = table.substr(table.find("\n1\t") + 1);
+    char iema[16];
+    std::snprintf(iema, sizeof iema, "\t%5.2f %%\t", values[2]);
+    EXPECT_NE(row.find(iema), std::string::npos) << row;
+    EXPECT_LE(values[7], values[6]);  // PV minimum, mean, maximum
+    EXPECT_LE(values[6], values[8]);
 }
 
 TEST(VorkSimRun, EngineeringUnitsChangeTheSuffix) {

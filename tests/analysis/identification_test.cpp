@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/model_dynamics.h"
+#include "analysis/process_model.h"
+#include "analysis/step_test.h"
+#include "support/tuning_plants.h"
+
+namespace vork {
+namespace {
+
+using test::PlantSpec;
+
+ModelFit Identify(const PlantSpec& spec, TestMethod method = TestMethod::OpenLoopStep) {
+    StepTestOptions o;
+    o.method = method;
+    StepTestResult test = RunStepTest(test::PlantBytes(spec), o);
+    EXPECT_EQ(test.error, "");
+    EXPECT_TRUE(test.settledAfter || spec.type == kIntegrator);
+    FitResult fit = FitModel(test.response);
+    EXPECT_EQ(fit.error, "");
+    return fit.fit.value_or(ModelFit{});
+}
+
+void ExpectModel(const ModelFit& fit, ModelKind kind, double gain, double timeConstant,
+                 double deadTime, double share) {
+    EXPECT_EQ(fit.model.kind, kind);
+    EXPECT_NEAR(fit.model.gain, gain, share * std::abs(gain));
+    EXPECT_NEAR(fit.model.timeConstant, timeConstant, share * timeConstant);
+    EXPECT_NEAR(fit.model.deadTime, deadTime, share * deadTime);
+}
+
+// Process block 1: gain 2, lag 20 s, dead time 5 s, read by the controller through block 1.
+TEST(Identification, StepOnTheOutputRecoversTheBlock) {
+    ExpectModel(Identify({}), ModelKind::Fopdt, 2, 20, 5, 0.05);
+}
+
+TEST(Identification, NoisyStepRecoversTheBlock) {
+    PlantSpec spec;
+    spec.noise = 2;  // uniform, +-2 % on every scan
+    ExpectModel(Identify(spec), ModelKind::Fopdt, 2, 20, 5, 0.15);
+}
+
+TEST(Identification, NegativeGainKeepsItsSign) {
+    PlantSpec spec;
+    spec.gain = "0.5";
+    spec.measured = "100-M21";
+    spec.co = 80;  // the PV rests at 60 % and falls
+    ModelFit fit = Identify(spec);
+    ExpectModel(fit, ModelKind::Fopdt, -0.5, 20, 5, 0.05);
+}
+
+// The loop stays in automatic (Kc 0.5, Ti 10 s) and its setpoint steps.
+TEST(Identification, SetpointStepInAutomaticRecoversTheBlock) {
+    PlantSpec spec;
+    spec.noise = 0.5;
+    ExpectModel(Identify(spec, TestMethod::ClosedLoopStep), ModelKind::Fopdt, 2, 20, 5, 0.1);
+}
+
+TEST(Identification, IntegratingProcessIsRecognised) {
+    PlantSpec spec;
+    spec.type = kIntegrator;
+    spec.gain = "0.02";
+    spec.input = "M01-50";  // balanced at an output of 50 %
+    spec.co = 50;
+    ModelFit fit = Identify(spec);
+    EXPECT_EQ(fit.model.kind, ModelKind::Integrating);
+    EXPECT_NEAR(fit.model.gain, 0.02, 0.001);
+    EXPECT_NEAR(fit.model.deadTime, 5, 0.25);
+    EXPECT_EQ(fit.model.timeConstant, 0);
+}
+
+// Data sampled once a second, as an archive holds it, with the dead time between two samples.
+Response SampledFopdt(double gain, double lag, double deadTime, double seconds) {
+    Response r;
+    for (double t = 0; t <= seconds; t += 1) {
+        double co = t >= 10 ? 60 : 50;
+        double since = t - 10 - deadTime;
+        double pv = 30 + (since > 0 ? gain * 10 * (1 - std::exp(-since / lag)) : 0);
+        r.Add(t, pv, co);
+    }
+    return r;
+}
+
+TEST(Identification, DeadTimeBetweenSamples) {
+    FitResult fit = FitModel(SampledFopdt(1.5, 12, 3.4, 200));
+    ASSERT_TRUE(fit.fit);
+    // Held between samples, the step acts from its sample on: the fitted dead time carries the
+    // exact 3.4 s once the data is sampled at the change.
+    ExpectModel(*fit.fit, ModelKind::Fopdt, 1.5, 12, 3.4, 0.02);
+    EXPECT_LT(fit.fit->rmsError, 0.05);
+    std::vector<double> curve = ModelCurve(*fit.fit, SampledFopdt(1.5, 12, 3.4, 200));
+    EXPECT_NEAR(curve.front(), 30, 0.05);
+    EXPECT_NEAR(curve.back(), 45, 0.05);
+}
+
+TEST(Identification, ChosenModelKindIsFitted) {
+    Response r = SampledFopdt(1.5, 12, 3.4, 200);
+    EXPECT_EQ(FitModel(r, ModelChoice::Integrating).fit->model.kind, ModelKind::Integrating);
+    EXPECT_EQ(FitModel(r, ModelChoice::Fopdt).fit->model.kind, ModelKind::Fopdt);
+}
+
+TEST(Identification, DataThatCannotBeFitted) {
+    Response good = SampledFopdt(1.5, 12, 3.4, 60);
+    Response few = good;
+    few.t.resize(5), few.pv.resize(5), few.co.resize(5);
+    EXPECT_EQ(FitModel(few).error, "too few samples to fit a model");
+    Response uneven = good;
+    uneven.pv.pop_back();
+    EXPECT_EQ(FitModel(uneven).error, "the times, PV and CO samples differ in number");
+    Response backwards = good;
+    backwards.t[20] = backwards.t[19];
+    EXPECT_EQ(FitModel(backwards).error, "the sample times do not increase");
+    Response nan = good;
+    nan.pv[3] = NAN;
+    EXPECT_EQ(FitModel(nan).error, "the samples hold a value that is not a number");
+    Response still = good;
+    still.co.assign(still.size(), 50);
+    EXPECT_EQ(FitModel(still).error, "the controller output did not change");
+    Response deaf = good;
+    deaf.pv.assign(deaf.size(), 42);
+    EXPECT_EQ(FitModel(deaf).error, "the PV did not answer the change of the controller output");
+}
+
+TEST(ModelDynamics, FirstOrderAnswerWithAFractionalDelay) {
+    std::vector<double> t, u;
+    for (int i = 0; i <= 40; ++i) {
+        t.push_back(i * 0.5);
+        u.push_back(i >= 4 ? 1 : 0);  // steps at t = 2 s
+    }
+    std::vector<double> x = FirstOrderResponse(t, u, 4, 1.25);
+    for (size_t i = 0; i < t.size(); ++i) {
+        double since = t[i] - 3.25;
+        EXPECT_NEAR(x[i], since > 0 ? 1 - std::exp(-since / 4) : 0, 1e-12) << t[i];
+    }
+    std::vector<double> area = IntegralResponse(t, u, 1.25);
+    EXPECT_NEAR(area.back(), 20 - 3.25, 1e-12);
+    EXPECT_EQ(area[6], 0);  // t = 3 s, before the delayed step
+}
+
+}  // namespace
+}  // namespace vork

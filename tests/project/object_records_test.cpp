@@ -97,6 +97,34 @@ TEST(ControllerRecord, AMalformedListPositionStopsTheLoadAtItsLine) {
     }
 }
 
+TEST(ControllerRecord, ALoadedLoopWithDerivativeOnThePvContinuesWithoutAKick) {
+    Simulation sim;
+    sim.dt = 0.1;
+    sim.batch = true;
+    Controller& c = sim.controllers.Fill(1);
+    c.fields.VariavelSelect = 20;  // M21
+    c.fields.KpText = "2";
+    c.fields.KdText = "20";
+    c.Validate(sim);
+    c.state.AutoMode = true;
+    c.state.SP = 60;
+    c.state.CO = 55;
+    c.state.Iant = 5;
+    c.state.PVant = 60;
+    std::vector<std::string> lines =
+        Written([&](LineWriter& out) { WriteControllerRecord(c, out); });
+
+    Simulation other;
+    other.dt = 0.1;
+    other.batch = true;
+    Controller& back = other.controllers.Fill(1);
+    LineReader in = Reader(lines);
+    ReadControllerRecord(back, other, in);
+    other.vars.Write(21, 60);
+    back.Compute(other);
+    EXPECT_NEAR(back.state.CO, 55, 0.01);
+}
+
 TEST(ProcessRecord, Slot21CarriesIdentifier71AndItem15SplitsAtTheFirstX) {
     Simulation sim;
     ProcessBlock& b = sim.processes.Fill(21);

@@ -223,6 +223,21 @@ TEST(CalcRecord, Slot1WritesIdentifier41AndLimitsOffReloadUnchecked) {
     EXPECT_FALSE(back.display.btnatualizaEnabled);
 }
 
+TEST(CalcRecord, TheLoadedBlocksOutputStandsBeforeTheFirstPass) {
+    Simulation sim;
+    CalcBlock& b = sim.calcs.Fill(2);
+    b.fields.FuncaoTr = "M21+M22";
+    std::vector<std::string> lines = Written([&](LineWriter& out) { WriteCalcRecord(b, out); });
+
+    Simulation other;
+    other.vars.Write(21, 30);
+    other.vars.Write(22, 12.5);
+    CalcBlock& back = other.calcs.Fill(2);
+    LineReader in = Reader(lines);
+    ReadCalcRecord(back, other, in);
+    EXPECT_EQ(other.vars.Read(42), 42.5);
+}
+
 TEST(RecorderRecord, Recorder2HeaderAndABilingualPenLabel) {
     Simulation sim;
     TrendRecorder& r = sim.recorders.Fill(2);

@@ -77,8 +77,7 @@ void heat_exchanger(Example& ex) {
     ex.Var(81);
     ex.Var(82).Unit("°C").Range(0, 100).Limits(10, 40);
 
-    ex.Channel(1).SlowRandom(30, 70, "Variação da temperatura de chegada",
-                             "Inlet temperature swings");
+    ex.Channel(1).MediumRandom(60, 0, 100, 50);
     ex.Channel(2).Equation("10+0.3*M16+(M81-50)*0.2", "Temperatura de chegada",
                            "Inlet temperature");
     ex.Track(1).Label("Vazão de processo", "Process flow").Value(50).At({40, 540});
@@ -164,11 +163,11 @@ void heat_exchanger(Example& ex) {
     ex.Comments(
         {"Trocador de calor: a água de processo (40 m3/h, controle \"Vazão de processo\") sai "
          "do tanque pulmão TQ-200 e é aquecida no casco e tubos E-201 pelo vapor de 3 bar que a "
-         "válvula TV-201 admite. A temperatura de chegada muda em degraus de até ±4 °C (gerador "
-         "M81) em torno do controle \"Temp. de chegada\", amortecidos pelos 30 s de mistura do "
-         "tanque. Uma mudança na chegada leva 8 s de transporte e 30 s de atraso pelos tubos "
-         "até a saída; uma mudança no vapor, 2 s mais 20 s e 8 s pelo casco (menos com mais "
-         "vazão, que também reduz o ganho do vapor).",
+         "válvula TV-201 admite. A temperatura de chegada varia ao acaso em cerca de ±4 °C "
+         "(gerador M81) em torno do controle \"Temp. de chegada\", amortecida pelos 30 s de "
+         "mistura do tanque. Uma mudança na chegada leva 8 s de transporte e 30 s de atraso "
+         "pelos tubos até a saída (menos com mais vazão, que também reduz o ganho do vapor); "
+         "uma mudança no vapor, 2 s mais 20 s e 8 s pelo casco.",
          "O TIC-201 é um PI (Kc 1,1, Ti 24 s) sintonizado pelo SIMC a partir do modelo do lado "
          "do vapor. Com a chave 1 ligada, sua polarização passa a ser a compensação direta "
          "60 + 1,33 × (25 - TT-202): 1,33 % de vapor por grau de água mais fria, o ganho "
@@ -190,11 +189,11 @@ void heat_exchanger(Example& ex) {
          "controlador."},
         {"Heat exchanger: the process water (40 m3/h, \"Process flow\" slider) leaves buffer "
          "tank TQ-200 and is heated in shell-and-tube exchanger E-201 by the 3 bar steam that "
-         "valve TV-201 lets in. The inlet temperature steps by up to ±4 °C (generator M81) "
-         "around the \"Inlet temperature\" slider, smoothed by the tank's 30 s of mixing. A "
-         "change at the inlet takes 8 s of transport and a 30 s lag through the tubes to reach "
-         "the outlet; a change of steam, 2 s plus 20 s and 8 s through the shell (less at a "
-         "higher flow, which also lowers the steam's gain).",
+         "valve TV-201 lets in. The inlet temperature wanders at random by about ±4 °C "
+         "(generator M81) around the \"Inlet temperature\" slider, smoothed by the tank's 30 s "
+         "of mixing. A change at the inlet takes 8 s of transport and a 30 s lag through the "
+         "tubes to reach the outlet (less at a higher flow, which also lowers the steam's "
+         "gain); a change of steam, 2 s plus 20 s and 8 s through the shell.",
          "TIC-201 is a PI (Kc 1.1, Ti 24 s) tuned by the SIMC rules from the model of the steam "
          "side. With switch 1 on, its bias becomes the feed-forward 60 + 1.33 x (25 - TT-202): "
          "1.33 % of steam per degree of colder water, the process's static gain at 40 m3/h. "

@@ -45,7 +45,11 @@ std::vector<std::string> ReadCalcRecord(CalcBlock& b, Simulation& sim, LineReade
     f.LimInfCheck = record.WordFlag(key::LowerOn);
     b.display.SairButtonEnabled = true;
     b.display.btnatualizaEnabled = false;
-    return b.Apply(sim);
+    std::vector<std::string> messages = b.Apply(sim);
+    // The output is not stored. Computed now from the restored process and controller outputs,
+    // it stands in the table for the blocks that read it before the first pass reaches it.
+    b.Compute(sim);
+    return messages;
 }
 
 }  // namespace vork

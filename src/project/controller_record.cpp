@@ -96,6 +96,9 @@ std::vector<std::string> ReadControllerRecord(Controller& c, Simulation& sim, Li
     s.Iant = record.Real(key::Iant);
     s.Erroant = record.Real(key::Erroant);
     s.PVant = record.Real(key::PVant);
+    // The derivative's PV filter is not stored: starting it from the stored PV keeps the first
+    // tick after loading from reading a jump from 0 and kicking the output to a limit.
+    s.PVFilt = s.PVFiltAnt = s.PVant;
     s.LocalMode = record.WordFlag(key::Local);
     s.AutoMode = record.WordFlag(key::Auto);
     c.faceplate.SPText = record.Text(key::Unkeyed);

@@ -97,6 +97,34 @@ TEST(ControllerRecord, AMalformedListPositionStopsTheLoadAtItsLine) {
     }
 }
 
+TEST(ControllerRecord, ALoadedLoopWithDerivativeOnThePvContinuesWithoutAKick) {
+    Simulation sim;
+    sim.dt = 0.1;
+    sim.batch = true;
+    Controller& c = sim.controllers.Fill(1);
+    c.fields.VariavelSelect = 20;  // M21
+    c.fields.KpText = "2";
+    c.fields.KdText = "20";
+    c.Validate(sim);
+    c.state.AutoMode = true;
+    c.state.SP = 60;
+    c.state.CO = 55;
+    c.state.Iant = 5;
+    c.state.PVant = 60;
+    std::vector<std::string> lines =
+        Written([&](LineWriter& out) { WriteControllerRecord(c, out); });
+
+    Simulation other;
+    other.dt = 0.1;
+    other.batch = true;
+    Controller& back = other.controllers.Fill(1);
+    LineReader in = Reader(lines);
+    ReadControllerRecord(back, other, in);
+    other.vars.Write(21, 60);
+    back.Compute(other);
+    EXPECT_NEAR(back.state.CO, 55, 0.01);
+}
+
 TEST(ProcessRecord, Slot21CarriesIdentifier71AndItem15SplitsAtTheFirstX) {
     Simulation sim;
     ProcessBlock& b = sim.processes.Fill(21);
@@ -193,6 +221,21 @@ TEST(CalcRecord, Slot1WritesIdentifier41AndLimitsOffReloadUnchecked) {
     EXPECT_FALSE(back.fields.LimInfCheck);
     EXPECT_EQ(back.applied.FuncaoTr, "M21*2");
     EXPECT_FALSE(back.display.btnatualizaEnabled);
+}
+
+TEST(CalcRecord, TheLoadedBlocksOutputStandsBeforeTheFirstPass) {
+    Simulation sim;
+    CalcBlock& b = sim.calcs.Fill(2);
+    b.fields.FuncaoTr = "M21+M22";
+    std::vector<std::string> lines = Written([&](LineWriter& out) { WriteCalcRecord(b, out); });
+
+    Simulation other;
+    other.vars.Write(21, 30);
+    other.vars.Write(22, 12.5);
+    CalcBlock& back = other.calcs.Fill(2);
+    LineReader in = Reader(lines);
+    ReadCalcRecord(back, other, in);
+    EXPECT_EQ(other.vars.Read(42), 42.5);
 }
 
 TEST(RecorderRecord, Recorder2HeaderAndABilingualPenLabel) {

@@ -186,9 +186,9 @@ void ConfigurationWindow::PageClick(int page) {
 }
 
 void ConfigurationWindow::SetTitle(const std::string& title) {
+    main_.SetCaption(title);
     project_.Edit<Workspace>(
         kWorkspaceRef, [&](Workspace& ws) { ws.Titulo = title; }, Modifies::Yes);
-    main_.SetCaption(title);
 }
 
 const std::string& ConfigurationWindow::cycleText() const {
@@ -212,6 +212,7 @@ void ConfigurationWindow::PictureChosen(const std::string& path) {
 }
 
 void ConfigurationWindow::Exit() {
+    main_.WorkspaceRefreshed();
     project_.WorkspaceRefresh();
 }
 
@@ -238,14 +239,16 @@ void ConfigurationWindow::ShapeCheckClick(int k, bool checked) {
         Shape& shape = ws.shapes.at(k - 1);
         shape.ImagemCheck = checked;
         shape.shape.visible = checked;
+        main_.ShapeSettingsChanged(k);
     });
-    main_.ShapeSettingsChanged(k);
 }
 
 void ConfigurationWindow::SetShapeType(int k, int type) {
-    EditWorkspace([&](Workspace& ws) { ws.shapes.at(k - 1).ImagemTipo = type; });
+    EditWorkspace([&](Workspace& ws) {
+        ws.shapes.at(k - 1).ImagemTipo = type;
+        main_.ShapeSettingsChanged(k);
+    });
     RefreshCaptions();
-    main_.ShapeSettingsChanged(k);
 }
 
 void ConfigurationWindow::SetShapeVariable(int k, const std::string& text) {
@@ -256,20 +259,24 @@ void ConfigurationWindow::SetShapeColour(int k, int which, Colour colour) {
     EditWorkspace([&](Workspace& ws) {
         Shape& shape = ws.shapes.at(k - 1);
         (which == 1 ? shape.ImagemCor1 : shape.ImagemCor2) = colour;
+        if (which == 1) main_.ShapeSettingsChanged(k);
     });
-    if (which == 1) main_.ShapeSettingsChanged(k);
 }
 
 void ConfigurationWindow::SetShapeHeight(int k, int pixels) {
-    EditWorkspace([&](Workspace& ws) { ws.shapes.at(k - 1).ImagemTam = pixels; });
+    EditWorkspace([&](Workspace& ws) {
+        ws.shapes.at(k - 1).ImagemTam = pixels;
+        main_.ShapeSettingsChanged(k);
+    });
     project_.WorkspaceRefresh();
-    main_.ShapeSettingsChanged(k);
 }
 
 void ConfigurationWindow::SetShapeWidth(int k, int pixels) {
-    EditWorkspace([&](Workspace& ws) { ws.shapes.at(k - 1).ImagemTamW = pixels; });
+    EditWorkspace([&](Workspace& ws) {
+        ws.shapes.at(k - 1).ImagemTamW = pixels;
+        main_.ShapeSettingsChanged(k);
+    });
     project_.WorkspaceRefresh();
-    main_.ShapeSettingsChanged(k);
 }
 
 bool ConfigurationWindow::switchTypeEnabled(int k) const {
@@ -293,8 +300,10 @@ bool ConfigurationWindow::buttonFieldsEnabled(int k) const {
 }
 
 void ConfigurationWindow::SetButtonInUse(int k, bool inUse) {
-    EditWorkspace([&](Workspace& ws) { vork::SetButtonInUse(ws, project_.sim.vars, k, inUse); });
-    main_.WorkspaceRefreshed();
+    EditWorkspace([&](Workspace& ws) {
+        vork::SetButtonInUse(ws, project_.sim.vars, k, inUse);
+        main_.RefreshButtonTexts();
+    });
 }
 
 void ConfigurationWindow::SetButtonText(int k, ButtonField field, const std::string& text) {

@@ -113,19 +113,38 @@ MarkerOutcome MainWindow::ButtonClick(int k) {
     return MarkerOutcome::Operated;
 }
 
+void MainWindow::TrackBarMoved(int k, int position) {
+    project_.Edit<Workspace>(
+        kWorkspace, [&](Workspace& ws) { MoveTrackBar(ws, project_.sim.vars, k, position); },
+        Modifies::No);
+}
+
+void MainWindow::TrackTextEntered(int k, const std::string& text) {
+    project_.Edit<Workspace>(
+        kWorkspace, [&](Workspace& ws) { EnterTrackText(ws, project_.sim.vars, k, text); },
+        Modifies::No);
+}
+
+void MainWindow::TrackTextEscaped(int k) {
+    project_.Edit<Workspace>(
+        kWorkspace, [&](Workspace& ws) { EscapeTrackText(ws, project_.sim.vars, k); },
+        Modifies::No);
+}
+
 void MainWindow::MouseMove(Point at, Size marker, Size area) {
     if (!moveMode_ || !moving_) return;
     Point inside = KeepInside(at, marker, area);
+    std::optional<MarkerId> id = MarkerOfMoveCode(selectedCode_);
     project_.Edit<Workspace>(
         kWorkspace,
-        [&](Workspace& ws) { PlaceMarker(ws, project_.sim.vars, selectedCode_, inside); },
+        [&](Workspace& ws) {
+            PlaceMarker(ws, project_.sim.vars, selectedCode_, inside);
+            if (!id || id->family != MarkerFamily::Shape) return;
+            ShapeView& view = shapes_.at(id->n - 1);
+            view.left = ws.shapes.at(id->n - 1).shape.left;
+            view.top = ws.shapes.at(id->n - 1).shape.top;
+        },
         Modifies::Yes);
-    std::optional<MarkerId> id = MarkerOfMoveCode(selectedCode_);
-    if (id && id->family == MarkerFamily::Shape) {
-        const Shape& moved = project_.workspace.shapes.at(id->n - 1);
-        shapes_.at(id->n - 1).left = moved.shape.left;
-        shapes_.at(id->n - 1).top = moved.shape.top;
-    }
 }
 
 void MainWindow::WindowClick() {
@@ -134,16 +153,24 @@ void MainWindow::WindowClick() {
 }
 
 void MainWindow::WorkspaceRefreshed() {
-    for (int n = 1; n <= static_cast<int>(automatic_.size()); ++n) {
-        const Controller* c = project_.sim.controllers.Get(n);
-        automatic_[n - 1] = c && c->state.AutoMode;
-    }
+    RefreshControllerColours();
     for (int k = 1; k <= static_cast<int>(shapes_.size()); ++k)
         ShapeSettingsChanged(k);
+    RefreshButtonTexts();
+}
+
+void MainWindow::RefreshButtonTexts() {
     const CommandPanel& panel = project_.workspace.commandPanel;
     for (int k = 1; k <= CommandPanel::kButtons; ++k)
         buttonTexts_[k - 1] =
             ButtonStateText(panel.buttons[k - 1], project_.sim.vars.Read(ButtonAddress(k)));
+}
+
+void MainWindow::RefreshControllerColours() {
+    for (int n = 1; n <= static_cast<int>(automatic_.size()); ++n) {
+        const Controller* c = project_.sim.controllers.Get(n);
+        automatic_[n - 1] = c && c->state.AutoMode;
+    }
 }
 
 void MainWindow::ShapeSettingsChanged(int k) {

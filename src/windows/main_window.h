@@ -86,6 +86,10 @@ class MainWindow {
     MarkerOutcome Click(MarkerId id);
     // A click on push button k's picture: the command panel's marker in move mode.
     MarkerOutcome ButtonClick(int k);
+    // Slider k: its bar moved by the operator, Enter or Escape in its number field.
+    void TrackBarMoved(int k, int position);
+    void TrackTextEntered(int k, const std::string& text);
+    void TrackTextEscaped(int k);
     // The mouse at `at` on the picture, of size `area`; while a marker is being moved it follows
     // the mouse, its `marker` size kept inside the area, and the project counts as modified.
     void MouseMove(Point at, Size marker, Size area);
@@ -99,8 +103,14 @@ class MainWindow {
     // refresh.
     bool controllerAutomatic(int n) const { return automatic_.at(n - 1); }
 
-    // After a workspace refresh: controller colours and shapes as their settings say.
+    // After a workspace refresh: controller colours, shapes as their settings say, push-button
+    // texts.
     void WorkspaceRefreshed();
+    // After a change of a slot object: the controller colours (a controller's auto/manual switch
+    // and its configuration refresh the workspace).
+    void RefreshControllerColours();
+    // The push buttons' state texts for their variables (a button put in use shows its text).
+    void RefreshButtonTexts();
     // After a change of shape k's settings.
     void ShapeSettingsChanged(int k);
     // After a new project or a load: the caption, the project menus and fresh displays.

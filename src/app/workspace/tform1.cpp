@@ -140,12 +140,6 @@ void TForm1::BuildMenus() {
     AddEntry(help, "Comentrios1", true);
     for (const char* name : {"utorial1", "VdeoAulas1", "IntroduoControledeProcessos1", "Sobre3"})
         AddEntry(help, name);
-    // Entries whose windows or commands are not in the program do nothing, so they are greyed.
-    for (auto& [name, action] : entries_) {
-        bool own = std::find(std::begin(kOwnEntries), std::end(kOwnEntries), name) !=
-                   std::end(kOwnEntries);
-        if (!action->menu() && !own) action->setEnabled(context_.windows.Handles(name));
-    }
 }
 
 QAction* TForm1::Entry(const QString& name) const {
@@ -184,6 +178,12 @@ void TForm1::ApplyTexts() {
 }
 
 void TForm1::SyncMenus() {
+    // Entries whose windows or commands are not in the program do nothing, so they are greyed.
+    for (auto& [name, action] : entries_) {
+        bool own = std::find(std::begin(kOwnEntries), std::end(kOwnEntries), name) !=
+                   std::end(kOwnEntries);
+        if (!action->menu() && !own) action->setEnabled(context_.windows.Handles(name));
+    }
     for (const char* name : kProjectMenuEntries)
         entries_.at(name)->setVisible(model_.menus.projectEntries);
     entries_.at("Salvar1")->setVisible(model_.menus.saveEntry);

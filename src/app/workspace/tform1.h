@@ -31,6 +31,8 @@ class TForm1 : public QMainWindow {
     // The project's picture, from the project file's folder or else the working folder; `force`
     // reads it again even when it is the one shown.
     void LoadPicture(bool force = false);
+    // Menu entries as the model and the registry say: visible, checked, enabled.
+    void SyncMenus();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -45,7 +47,6 @@ class TForm1 : public QMainWindow {
 
     void ProjectReplaced();
     void ObjectChanged(ObjectRef ref);
-    void SyncMenus();
     void SyncSavedIndicator();
     void SyncComments();
 

@@ -101,13 +101,14 @@ QWidget* TConfigForm::BuildCommandsPage() {
                 [this, k](const QString& text) { model_.SetTrackCaption(k, text.toStdString()); });
         connect(row.bar, &QCheckBox::clicked, this,
                 [this, k](bool on) { model_.SetTrackBarShown(k, on); });
-        int r = (k - 1) % 3, c = (k - 1) / 3 * 3;
+        int r = (k - 1) % 3, c = (k - 1) / 3 * 4;
         tracks->addWidget(row.check, r, c);
         tracks->addWidget(row.caption, r, c + 1);
         tracks->addWidget(row.bar, r, c + 2);
     }
     tracks->setColumnStretch(1, 1);
-    tracks->setColumnStretch(4, 1);
+    tracks->setColumnMinimumWidth(3, 24);  // between the two columns of sliders
+    tracks->setColumnStretch(5, 1);
     column->addLayout(tracks);
     column->addStretch(1);
     return page;

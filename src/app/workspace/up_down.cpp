@@ -1,5 +1,6 @@
 #include "app/workspace/up_down.h"
 
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -16,12 +17,13 @@ UpDown::UpDown(int minimum, int maximum, int step, QWidget* parent)
         button->setArrowType(arrow);
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
         button->setFixedWidth(16);
         layout->addWidget(button);
         connect(button, &QToolButton::clicked, this, [this, direction] { Step(direction); });
     }
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // As high as the number field beside it.
+    setFixedHeight(QLineEdit().sizeHint().height());
 }
 
 void UpDown::SetValue(int value) {

@@ -16,6 +16,32 @@ bool Inside(const QWidget* widget, const QMouseEvent* event) {
 
 }  // namespace
 
+void MarkerButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QRect face = rect().adjusted(0, 0, -1, -1);
+    const QPalette& colours = palette();
+    painter.fillRect(face, colours.button());
+    QColor light = isDown() ? colours.color(QPalette::Dark) : colours.color(QPalette::Light);
+    QColor dark = isDown() ? colours.color(QPalette::Light) : colours.color(QPalette::Dark);
+    painter.setPen(light);
+    painter.drawLine(face.topLeft(), face.topRight());
+    painter.drawLine(face.topLeft(), face.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(face.bottomLeft(), face.bottomRight());
+    painter.drawLine(face.topRight(), face.bottomRight());
+    painter.setPen(colours.color(QPalette::Shadow));
+    painter.drawRect(face);
+    painter.setPen(colours.color(QPalette::ButtonText));
+    if (caption_.text() != text()) {
+        caption_.setText(text());
+        caption_.setTextFormat(Qt::PlainText);
+    }
+    caption_.prepare(QTransform(), font());
+    QSizeF extent = caption_.size();
+    QPointF at((width() - extent.width()) / 2, (height() - extent.height()) / 2);
+    painter.drawStaticText(at + QPointF(isDown() ? 1 : 0, isDown() ? 1 : 0), caption_);
+}
+
 // Clicks on a marker stay with it: the synoptic beneath takes a click as one on the picture.
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
@@ -83,8 +109,17 @@ VectorPicture::VectorPicture(const QString& resource, QWidget* parent)
     : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {}
 
 void VectorPicture::paintEvent(QPaintEvent*) {
+    qreal ratio = devicePixelRatioF();
+    QSize pixels = size() * ratio;
+    if (drawn_.size() != pixels) {
+        drawn_ = QPixmap(pixels);
+        drawn_.fill(Qt::transparent);
+        QPainter onPixmap(&drawn_);
+        renderer_->render(&onPixmap, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        drawn_.setDevicePixelRatio(ratio);
+    }
     QPainter painter(this);
-    renderer_->render(&painter, QRectF(rect()));
+    painter.drawPixmap(0, 0, drawn_);
 }
 
 void VectorPicture::mousePressEvent(QMouseEvent* event) {

@@ -4,12 +4,29 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
 class QSvgRenderer;
 
 namespace vork {
+
+// An object marker `Control`n, `Proce`n, `Bloc`n, `Reg`n: a plain raised button, drawn simply
+// because a synoptic shows dozens of them and repaints them all.
+class MarkerButton : public QPushButton {
+    Q_OBJECT
+
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QStaticText caption_;  // laid out once per caption and font
+};
 
 // A label that reports clicks: the animated texts' value labels and the sliders' captions.
 class ClickableLabel : public QLabel {
@@ -82,6 +99,7 @@ class VectorPicture : public QWidget {
 
   private:
     QSvgRenderer* renderer_;
+    QPixmap drawn_;  // the picture at the widget's size, drawn once
 };
 
 // The background of a slider `TrackBack`n.

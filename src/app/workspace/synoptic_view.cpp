@@ -83,7 +83,7 @@ void SynopticView::BuildObjectMarkers() {
     for (MarkerFamily family : kObjectFamilies) {
         for (int n = 1; n <= MarkerCount(family); ++n) {
             MarkerId id{family, n};
-            auto* button = new QPushButton(this);
+            auto* button = new MarkerButton(this);
             button->setObjectName(FromStd(MarkerName(id)));
             button->setToolTip(FromStd(MarkerHint(id)));
             button->resize(kButtonWidth, kButtonHeight);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/platform/platform_notices.h"
 #include "app/platform/stderr_platform.h"
 #include "app/workspace/tform1.h"
 
@@ -65,6 +66,7 @@ void Print(const char* what, const Figures& f) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vork::SilencePlatformNotices();
     QApplication qt(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QString file = VORK_SOURCE_DIR "/bench/plants/full.smp";

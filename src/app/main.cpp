@@ -7,12 +7,14 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/platform/platform_notices.h"
 #include "app/platform/qt_platform.h"
 #include "app/screenshots.h"
 #include "app/workspace/tform1.h"
 #include "project/preferences.h"
 
 int main(int argc, char** argv) {
+    vork::SilencePlatformNotices();
     QApplication qt(argc, argv);
     QApplication::setApplicationDisplayName("VORK");
     // The core formats and reads numbers with the C library, with a point.

@@ -49,6 +49,8 @@ constexpr ObjectRef kWorkspace{ObjectKind::Workspace};
 
 MainWindow::MainWindow(Project& project) : project_(project) {
     project_.sim.onDisplayRefresh = [this] { DisplayRefresh(); };
+    for (int k = 1; k <= static_cast<int>(trackHints_.size()); ++k)
+        trackHints_[k - 1] = MarkerHint({MarkerFamily::Track, k});
     WorkspaceRefreshed();
 }
 
@@ -178,11 +180,19 @@ void MainWindow::ShapeSettingsChanged(int k) {
     shapes_.at(k - 1).Apply(shape, ShapeValue(shape, project_.sim.vars));
 }
 
+void MainWindow::RefreshTrackHints() {
+    for (int k = 1; k <= static_cast<int>(trackHints_.size()); ++k) {
+        const VariableAttributes& range = project_.sim.vars.Attributes(TrackAddress(k));
+        trackHints_[k - 1] = "Faixa: de " + range.ueMin + " a " + range.ueMax + " " + range.unit;
+    }
+}
+
 void MainWindow::ProjectReplaced() {
     const std::string& title = project_.workspace.Titulo;
     caption_ = title.empty() ? std::string(kNewProjectCaption) : title;
     menus.projectEntries = true;
     texts_.fill({});
+    RefreshTrackHints();
     WorkspaceRefreshed();
 }
 

@@ -99,6 +99,11 @@ class MainWindow {
     const TextDisplay& text(int n) const { return texts_.at(n - 1); }
     const ShapeView& shape(int k) const { return shapes_.at(k - 1); }
     const std::string& buttonText(int k) const { return buttonTexts_.at(k - 1); }
+    // The hint of slider k's frame and caption: "output at M15" until the variable list is first
+    // refreshed, then its engineering range, "Faixa: de 0.00 a 100.00 %".
+    const std::string& trackHint(int k) const { return trackHints_.at(k - 1); }
+    // The variable list was refreshed (a load does it): the sliders' hints show their ranges.
+    void RefreshTrackHints();
     // Controller n's marker font: blue in automatic, red otherwise, as of the last workspace
     // refresh.
     bool controllerAutomatic(int n) const { return automatic_.at(n - 1); }
@@ -132,6 +137,7 @@ class MainWindow {
     std::array<ShapeView, 5> shapes_{};
     std::array<std::string, 3> buttonTexts_{};
     std::array<bool, 10> automatic_{};
+    std::array<std::string, 6> trackHints_;
 };
 
 }  // namespace vork

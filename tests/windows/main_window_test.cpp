@@ -161,5 +161,14 @@ TEST_F(MainWindowModel, CaptionsMenusAndMarkerColours) {
     EXPECT_EQ(main.caption(), "Caldeira");
 }
 
+TEST_F(MainWindowModel, SliderHintsShowTheirRangeOnceTheVariableListIsRefreshed) {
+    EXPECT_EQ(main.trackHint(1), "output at M15");
+    project.sim.vars.SetAttribute(20, AttributeField::UeMax, "14");
+    project.sim.vars.SetAttribute(20, AttributeField::Unit, "pH");
+    main.RefreshTrackHints();
+    EXPECT_EQ(main.trackHint(6), "Faixa: de 0.00 a 14 pH");
+    EXPECT_EQ(main.trackHint(1), "Faixa: de 0.00 a 100.00 %");
+}
+
 }  // namespace
 }  // namespace vork

@@ -433,6 +433,9 @@ void SynopticView::SyncTracks() {
             QSignalBlocker quiet(t.bar);
             t.bar->setValue(track.barPosition);
         }
+        QString hint = FromStd(model_.trackHint(k));
+        for (QWidget* control : {static_cast<QWidget*>(t.back), static_cast<QWidget*>(t.label)})
+            if (control->toolTip() != hint) control->setToolTip(hint);
         t.back->setVisible(track.TrackBack.visible);
         t.label->setVisible(track.TrackLabel.visible);
         t.text->setVisible(track.TrackText.visible);

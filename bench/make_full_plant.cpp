@@ -1,5 +1,6 @@
 // Builds the benchmark plant: every controller, process block and calculation block slot filled,
-// every block reading variables through expressions, and saves it as a simulation file.
+// every block reading variables through expressions, every marker of the synoptic shown, and
+// saves it as a simulation file.
 //
 //   make_full_plant OUT.smp
 
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "full_plant_synoptic.h"
 #include "plant/calc_block.h"
 #include "plant/controller.h"
 #include "plant/process_block.h"
@@ -255,6 +257,7 @@ int main(int argc, char** argv) {
         BuildCalc(sim, static_cast<int>(i) + 1, kCalcs[i]);
     for (size_t i = 0; i < kControllers.size(); ++i)
         BuildController(sim, static_cast<int>(i) + 1, kControllers[i]);
+    BuildFullSynoptic(project);
     FileResult saved = project.Save(argv[1]);
     if (!saved.ok()) {
         std::fprintf(stderr, "make_full_plant: %s\n", saved.error.c_str());

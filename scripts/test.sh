@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds VORK and runs every test: formatting, the warnings-as-errors build with its tests (preset
-# dev), and the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer (preset
-# asan, which also builds the benchmark-only bare arithmetic path and its test).
+# Builds VORK and runs every test: formatting, the warnings-as-errors build with its tests (the
+# window tests on the offscreen platform, and `vork --screenshots` once under Xvfb), and the core
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer (without the Qt program, to
+# keep the whole run within CI's time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

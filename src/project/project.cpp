@@ -33,7 +33,7 @@ void Project::Clear() {
     sim.vars.ResetNewProject();
     sim.generator() = SignalGenerator();
     sim.EmptyAllSlots();
-    workspace.Reset();
+    workspace.Reset(sim.language);
     sim.characterizer() = Characterizer();
     fileName_.clear();
     saved_ = true;
@@ -43,6 +43,11 @@ void Project::Replaced(const std::filesystem::path& oldName, bool oldSaved) {
     Notify([](ProjectObserver& o) { o.ProjectReplaced(); });
     if (fileName_ != oldName) Notify([this](ProjectObserver& o) { o.FileNameChanged(fileName_); });
     if (saved_ != oldSaved) Notify([this](ProjectObserver& o) { o.SavedChanged(saved_); });
+}
+
+void Project::SetLanguage(Language language) {
+    sim.language = language;
+    workspace.commandPanel.SetDefaultTexts(language);
 }
 
 void Project::NewProject() {

@@ -42,6 +42,9 @@ class Project {
     void AddObserver(ProjectObserver* observer);
     void RemoveObserver(ProjectObserver* observer);
 
+    // The interface language, chosen once at start-up. A new project's default texts follow it.
+    void SetLanguage(Language language);
+
     // Empties the project: variables, every slot, the workspace, the signal generator and the
     // characterizer back to a new project's state; no file name, saved.
     void NewProject();
@@ -93,6 +96,9 @@ class Project {
     // controller's configuration is applied whatever its checks find, and an animated text's
     // apply marks nothing (its field edits do).
     std::vector<std::string> Apply(ObjectRef ref);
+
+    // The workspace refresh: the markers of the filled slots up to date with their objects.
+    void WorkspaceRefresh();
 
     // The real-time tick at `nowMs` (milliseconds since midnight). Returns true when the display
     // refresh ran. The observers hear of every tick that ran, inside the step lock.

@@ -99,6 +99,11 @@ std::vector<std::string> Project::Apply(ObjectRef ref) {
     return messages;
 }
 
+void Project::WorkspaceRefresh() {
+    RefreshWorkspace(workspace, sim);
+    Notify([](ProjectObserver& o) { o.ObjectChanged({ObjectKind::Workspace}); });
+}
+
 bool Project::Tick(double nowMs) {
     if (!sim.scan.timerEnabled) return false;
     StepLock::Hold hold(sim.stepping);

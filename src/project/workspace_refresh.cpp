@@ -1,5 +1,6 @@
 #include "project/workspace_refresh.h"
 
+#include "engine/numbers.h"
 #include "plant/animated_text.h"
 #include "plant/calc_block.h"
 #include "plant/controller.h"
@@ -38,6 +39,12 @@ void RefreshWorkspace(Workspace& ws, const Simulation& sim) {
         marker.labelCaption = text->fields.DescricaoText;
         marker.visible = marker.checked;
         marker.labelVisible = marker.visible;
+    }
+    for (int k = 1; k <= Workspace::kTracks; ++k) {
+        Track& track = ws.tracks[k - 1];
+        double engineering =
+            sim.vars.ToEngineering(TrackAddress(k), sim.vars.Read(TrackAddress(k)));
+        if (track.TrackText.visible) track.valueText = Fixed(engineering, 2, 5);
     }
 }
 

@@ -17,19 +17,24 @@ constexpr int kPixelsPerLetter = 7;
 }  // namespace
 
 void Track::PlaceGroup(int top, int left) {
-    int letters = CharacterCount(EntLabel);
-    bool wide = letters > kFittingCaption;
     TrackBack.top = top;
     TrackBack.left = left;
-    if (wide) backWidth = 75 + kPixelsPerLetter * letters;
     backHeight = EntTrack ? 60 : 28;
     TrackLabel.top = top + 6;
     TrackLabel.left = left + 4;
     TrackText.top = top + 4;
-    TrackText.left = wide ? left + 10 + kPixelsPerLetter * letters : left + 52;
+    TrackText.left = left + 52;
     TrackBar.top = top + 22;
     TrackBar.left = left + 4;
-    if (wide) barWidth = 63 + kPixelsPerLetter * letters;
+    FitCaption();
+}
+
+void Track::FitCaption() {
+    int letters = CharacterCount(EntLabel);
+    if (letters <= kFittingCaption) return;
+    backWidth = 75 + kPixelsPerLetter * letters;
+    barWidth = 63 + kPixelsPerLetter * letters;
+    TrackText.left = TrackBack.left + 10 + kPixelsPerLetter * letters;
 }
 
 void Track::Show() {

@@ -29,6 +29,9 @@ struct Track {
     // Puts the slider group with its frame at (top, left) and sizes it for its caption and bar,
     // as the file reader lays it out.
     void PlaceGroup(int top, int left);
+    // A caption longer than six letters widens the frame and the bar to 7 pixels a letter and
+    // moves the number field right; a shorter one leaves them as they are.
+    void FitCaption();
     // Shows the four controls; the bar only while it is in use.
     void Show();
     // Bar position for a value in percent: value x 100 rounded half to even, within the bar.

@@ -79,9 +79,10 @@ const std::vector<std::string>& Workspace::Comments(Language language) const {
     return language == Language::English ? commentsEnglish : commentsPortuguese;
 }
 
-void Workspace::Reset() {
+void Workspace::Reset(Language language) {
     bool keepShowComments = showComments;
     *this = Workspace();
+    commandPanel.SetDefaultTexts(language);
     showComments = keepShowComments;
     for (Track& track : tracks)
         track.valueText.clear();

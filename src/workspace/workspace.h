@@ -52,9 +52,10 @@ class Workspace {
     std::vector<std::string>& Comments(Language language);
     const std::vector<std::string>& Comments(Language language) const;
 
-    // Back to the state of a new project. The comment display flag is a menu check mark of the
-    // main window and survives; the slider value fields are cleared.
-    void Reset();
+    // Back to the state of a new project, with the default texts of `language`. The comment
+    // display flag is a menu check mark of the main window and survives; the slider value fields
+    // are cleared.
+    void Reset(Language language = Language::Portuguese);
 };
 
 }  // namespace vork

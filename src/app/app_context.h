@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/document.h"
+#include "app/platform/platform.h"
+
+namespace vork {
+
+class MainWindow;
+class TForm1;
+class WindowRegistry;
+
+// What every window of the program is built with: the document it edits and listens to, the
+// desktop it asks, the registry through which it opens other windows, and the main window with
+// its model (which also holds what the synoptic shows of each animated text).
+struct AppContext {
+    ProjectDocument& document;
+    Platform& platform;
+    WindowRegistry& windows;
+    MainWindow& main;
+    TForm1* mainWindow = nullptr;  // set once the main window exists
+
+    Project& project() { return document.project(); }
+    Language language() const { return document.project().sim.language; }
+};
+
+}  // namespace vork

@@ -1,0 +1,11 @@
+#include "app/window_registry.h"
+#include "app/workspace/tconfigform.h"
+
+namespace vork {
+
+// One line per window class of the program.
+void RegisterWindows(WindowRegistry& registry) {
+    registry.Permanent<TConfigForm>(PermanentWindow::Configuration, "Configurao2");
+}
+
+}  // namespace vork

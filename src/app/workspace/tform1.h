@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTextEdit>
+#include <map>
+
+#include "app/app_context.h"
+#include "app/workspace/marker_widgets.h"
+#include "app/workspace/synoptic_view.h"
+
+namespace vork {
+
+// The main window: the menu bar, the synoptic picture with its markers, the help line
+// `HelpPanel` at the bottom and the comment panel `RichEdit1` at the right. It shows the main
+// window model and the project; the menu entries of other windows open them through the
+// registry.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(AppContext& context);
+
+    SynopticView& synoptic() { return *synoptic_; }
+    QTextEdit& commentPanel() { return *comments_; }
+    // The menu entry `name`; null when there is none.
+    QAction* Entry(const QString& name) const;
+    // Texts of the interface language: menus, panel, help line, saved indicator, caption.
+    void ApplyTexts();
+    // The project's picture, from the project file's folder or else the working folder; `force`
+    // reads it again even when it is the one shown.
+    void LoadPicture(bool force = false);
+    // Menu entries as the model and the registry say: visible, checked, enabled.
+    void SyncMenus();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    QAction* AddEntry(QWidget* parent, const char* name, bool checkable = false);
+    QMenu* AddMenu(QWidget* parent, const char* name);
+    void BuildHelpPanel(QWidget* parent);
+    void Triggered(const QString& name);
+    void ToggleComments();
+
+    void ProjectReplaced();
+    void ObjectChanged(ObjectRef ref);
+    void SyncSavedIndicator();
+    void SyncComments();
+
+    AppContext& context_;
+    MainWindow& model_;
+    SynopticView* synoptic_;
+    QTextEdit* comments_;
+    std::map<QString, QAction*> entries_;
+    QString pictureWanted_;  // the folder and name of the picture last looked for
+};
+
+}  // namespace vork

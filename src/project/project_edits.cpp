@@ -74,7 +74,7 @@ std::vector<std::string> Project::Apply(ObjectRef ref) {
             applied = true;
             break;
         case ObjectKind::Process:
-            messages = Found(Find<ProcessBlock>(*this, ref)).Atualizar(sim);
+            messages = Found(Find<ProcessBlock>(*this, ref)).Apply(sim);
             applied = messages.empty();
             break;
         case ObjectKind::Calc:

@@ -161,14 +161,14 @@ TEST(ProcessRecord, ListPositionsBeyondTheListsTakeTheDefaults) {
     lines[14] = "{P21/14} Tipo FT:3";
     LineReader in = Reader(lines);
     ReadProcessRecord(b, sim, in);
-    EXPECT_EQ(b.fields.ComboBox1, kCurveS2);
-    EXPECT_EQ(b.fields.ComboBox2, kIntegrator);
+    EXPECT_EQ(b.fields.gainCurve, kCurveS2);
+    EXPECT_EQ(b.fields.transferType, kIntegrator);
     lines[10] = "{P21/10} Tipo Valv:5";
     lines[14] = "{P21/14} Tipo FT:-1";
     LineReader again = Reader(lines);
     ReadProcessRecord(b, sim, again);
-    EXPECT_EQ(b.fields.ComboBox1, kCurveLinear);
-    EXPECT_EQ(b.fields.ComboBox2, kOverdamped);
+    EXPECT_EQ(b.fields.gainCurve, kCurveLinear);
+    EXPECT_EQ(b.fields.transferType, kOverdamped);
 }
 
 // The ring position is not stored: the whole ring takes the last delayed value, so a block with

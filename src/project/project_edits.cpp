@@ -70,7 +70,7 @@ std::vector<std::string> Project::Apply(ObjectRef ref) {
     bool applied = false;
     switch (ref.kind) {
         case ObjectKind::Controller:
-            messages = Found(Find<Controller>(*this, ref)).Atualizar(sim);
+            messages = Found(Find<Controller>(*this, ref)).Validate(sim);
             applied = true;
             break;
         case ObjectKind::Process:

@@ -101,15 +101,14 @@ inline void AddCalcs(Project& p) {
 inline void AddDisplays(Project& p) {
     Simulation& sim = p.sim;
     TrendRecorder& r = sim.recorders.Fill(2);
-    r.BuildLists(sim.vars);
     r.fields.TagText = "TR-2";
     r.fields.DescricaoText = "Vazões";
     r.fields.Variavel1Select = 20;
     r.fields.Variavel2Select = 60;
     r.fields.Variavel3Select = TrendRecorder::kNenhum;
-    r.fields.Edit1 = "Vazão";
-    r.fields.BaseTempoBox = 2;
-    r.Refresh(sim);
+    r.fields.penText1 = "Vazão";
+    r.trend.settings.BaseTempoBox = 2;
+    r.Rescale(sim);
     PlaceMarker(p.workspace.recorders[1], "TR-2", 3, 555);
 
     AnimatedText& scalar = sim.texts.Fill(10);

@@ -297,7 +297,7 @@ RecorderBuilder& RecorderBuilder::Pen(int k, int address, const std::string& pt,
                                       const std::string& en) {
     TrendRecorderFields& f = r_.fields;
     int* select[] = {&f.Variavel1Select, &f.Variavel2Select, &f.Variavel3Select};
-    std::string* label[] = {&f.Edit1, &f.Edit2, &f.Edit3};
+    std::string* label[] = {&f.penText1, &f.penText2, &f.penText3};
     if (k < 1 || k > 3) return *this;
     *select[k - 1] = address - 1;
     *label[k - 1] = Bilingual(pt, en);
@@ -305,7 +305,7 @@ RecorderBuilder& RecorderBuilder::Pen(int k, int address, const std::string& pt,
 }
 
 RecorderBuilder& RecorderBuilder::TimeBase(int position) {
-    r_.fields.BaseTempoBox = position;
+    r_.trend.settings.BaseTempoBox = position;
     return *this;
 }
 

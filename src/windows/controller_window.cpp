@@ -39,6 +39,7 @@ ControllerWindow::ControllerWindow(Project& project, int slot)
     const Controller& c = controller();
     caption = c.tuning.tag;
     remoteSelectEnabled = c.fields.CheckSPR;
+    VariavelSelectItems = SPRSelectItems = BackMVItems = project.sim.vars.ShortPickList();
     ShowSetpoint();
     ShowOutput();
     trend.ShowRescale();
@@ -177,6 +178,14 @@ void ControllerWindow::CheckSPRChange(bool checked) {
     Operate([checked](Controller& c) { c.SetCheckSPR(checked); });
     remoteSelectEnabled = checked;
     ConfigEdited();
+}
+
+void ControllerWindow::VariavelSelectEnter() {
+    VariavelSelectItems = project_.sim.vars.ShortPickList();
+}
+
+void ControllerWindow::SPRSelectEnter() {
+    SPRSelectItems = project_.sim.vars.ShortPickList();
 }
 
 std::vector<std::string> ControllerWindow::Apply() {

@@ -56,6 +56,9 @@ class ControllerWindow {
     bool applyPending = false;
     bool configButtonEnabled = true;   // ConfigBTN
     bool remoteSelectEnabled = false;  // SPRSelect
+    // The short pick lists of the measured variable, the remote setpoint and the slave output;
+    // the first two are rebuilt when the user enters them.
+    std::vector<std::string> VariavelSelectItems, SPRSelectItems, BackMVItems;
 
     // Layout: wide shows the trend or, above it, the configuration area.
     bool wide = true;
@@ -92,6 +95,8 @@ class ControllerWindow {
     // Configuration area. Any edit of its fields enables "Atualizar".
     void Edit(const std::function<void(ControllerFields&)>& edit);
     void CheckSPRChange(bool checked);
+    void VariavelSelectEnter();
+    void SPRSelectEnter();
     // "Atualizar": validates, reports the failed checks' messages, marks the project modified.
     std::vector<std::string> Apply();
 

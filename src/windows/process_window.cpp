@@ -9,6 +9,7 @@ namespace vork {
 ProcessWindow::ProcessWindow(Project& project, int slot)
     : project_(project), ref_{ObjectKind::Process, slot} {
     applyPending = !block().latched.validated;
+    EntradaSelectEnter();
     ShowIdentity();
     Refresh();
 }
@@ -42,6 +43,10 @@ void ProcessWindow::Edit(const std::function<void(ProcessFields&)>& edit) {
     Operate([&edit](ProcessBlock& b) { edit(b.fields); });
     applyPending = true;
     exitEnabled = false;
+}
+
+void ProcessWindow::EntradaSelectEnter() {
+    EntradaSelectItems = project_.sim.vars.ShortPickList();
 }
 
 void ProcessWindow::TypeChanged(int type) {

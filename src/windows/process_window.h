@@ -37,6 +37,9 @@ class ProcessWindow {
     std::string actuatorText = "0.00";  // Label26
     std::string outputText = "0.00";    // Label12
 
+    // The short pick list of the input variable, rebuilt when the user enters it.
+    std::vector<std::string> EntradaSelectItems;
+
     bool applyPending = true;  // btnatualiza "Atualizar" enabled
     bool exitEnabled = true;   // SairButton
 
@@ -50,6 +53,7 @@ class ProcessWindow {
     // Any edit of a parameter field, the tag, the description, EntradaSelect, the gain curve or
     // the clamp box: "Atualizar" enabled, exit disabled. Live expressions act at once.
     void Edit(const std::function<void(ProcessFields&)>& edit);
+    void EntradaSelectEnter();
     // A new transfer-function type (ComboBox2): its group shows, the others hide.
     void TypeChanged(int type);
     // ValorInicialText typed: the integrator takes it at the next "Atualizar".

@@ -47,6 +47,11 @@ TEST(ControllerWindow, TickingSPRStartsOnM01AtOnce) {
     l.sim.vars.Write(1, 33.0);
     l.c.Compute(l.sim);
     EXPECT_EQ(l.c.state.SPR, 33.0);
+
+    l.sim.vars.SetDescription(30, "Vazão remota");
+    EXPECT_NE(l.w.SPRSelectItems[29], "30 Vazão remota");
+    l.w.SPRSelectEnter();
+    EXPECT_EQ(l.w.SPRSelectItems[29], "30 Vazão remota");
 }
 
 TEST(ControllerWindow, ActivationInManualEnablesEnviar) {

@@ -111,8 +111,12 @@ TEST(ProcessWindow, LabelsShowTheLastRealTimeTick) {
     EXPECT_EQ(t.w.outputText, "12.35");
 }
 
-TEST(ProcessWindow, TypeGroupsAndTheInitialValue) {
+TEST(ProcessWindow, TypeGroupsTheInitialValueAndTheInputList) {
     BlockWindow t(1);
+    t.sim.vars.SetDescription(7, "Vazão");
+    EXPECT_EQ(t.w.EntradaSelectItems.size(), 99u);
+    t.w.EntradaSelectEnter();
+    EXPECT_EQ(t.w.EntradaSelectItems[6], "07 Vazão");
     EXPECT_STREQ(ProcessWindow::TypeGroup(kOverdamped), "GroupPVC");
     EXPECT_STREQ(ProcessWindow::TypeGroup(kIntegrator), "GroupBox2");
     EXPECT_STREQ(ProcessWindow::TypeGroup(7), "");

@@ -206,5 +206,23 @@ TEST(ControllerWindow, OpensOnALoadedControllerAsApplied) {
     EXPECT_EQ(w.MVText, "42.50");
 }
 
+// Configuration edits and the operator's actions leave the project saved; Apply does not.
+TEST(ControllerWindow, OnlyApplyMarksTheProjectModified) {
+    LoopWindow l;
+    l.w.Edit([](ControllerFields& f) { f.KpText = "3"; });
+    l.w.CheckSPRChange(true);
+    l.w.AutoManualBTNClick();
+    l.w.IncrementaSaidaClick();
+    l.w.SPText = "55";
+    l.w.SPTextEnter();
+    l.w.trend.PauseClick();
+    l.w.trend.BaseTempoBoxChange(1);
+    l.w.EscalaAutoClick(true);
+    l.w.Activate(Language::English);
+    EXPECT_TRUE(l.project.saved());
+    l.w.Apply();
+    EXPECT_FALSE(l.project.saved());
+}
+
 }  // namespace
 }  // namespace vork

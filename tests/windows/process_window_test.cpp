@@ -31,10 +31,12 @@ TEST(ProcessWindow, UpperSlotsNameTheirAddresses) {
     EXPECT_EQ(t.w.Apply(), Messages{"Processo 72: Tempo Morto inválido"});
     EXPECT_EQ(t.w.outputAddressText, "") << "labels and caption stay unchanged";
     EXPECT_EQ(t.w.caption, "Processo");
+    EXPECT_TRUE(t.project.saved()) << "neither the edit nor a failed apply marks modified";
     t.w.Edit([](ProcessFields& f) { f.TempoMorto = "0"; });
     EXPECT_TRUE(t.w.Apply().empty());
     EXPECT_EQ(t.w.outputAddressText, "(M72)");
     EXPECT_EQ(t.w.actuatorAddressText, "(M122)");
+    EXPECT_FALSE(t.project.saved());
 }
 
 TEST(ProcessWindow, EditAndApplyStates) {

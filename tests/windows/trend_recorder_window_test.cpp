@@ -10,10 +10,12 @@ using test::RecorderWindow;
 using test::TempFolder;
 
 TEST(TrendRecorderWindow, ListsOfferNenhumOnPensTwoAndThree) {
-    RecorderWindow t;
-    EXPECT_EQ(t.w.Variavel1Items.size(), 124u);
-    EXPECT_EQ(t.w.Variavel2Items.size(), 125u);
-    EXPECT_EQ(t.w.Variavel3Items.back(), "Nenhum");
+    Project project;
+    project.Fill({ObjectKind::Recorder, 4});
+    TrendRecorderWindow w(project, 4);
+    EXPECT_EQ(w.Variavel1Items.size(), 124u);
+    EXPECT_EQ(w.Variavel2Items.size(), 125u);
+    EXPECT_EQ(w.Variavel3Items.back(), "Nenhum");
 }
 
 TEST(TrendRecorderWindow, PenLabelsAndThePenOneRange) {
@@ -151,6 +153,20 @@ TEST(TrendRecorderWindow, PenThreeOnAControllerLinksItsLoop) {
     EXPECT_EQ(t.r.fields.Variavel3Select, 4);
     EXPECT_EQ(t.r.fields.Variavel2Select, 64);  // M65
     EXPECT_EQ(t.r.fields.Variavel1Select, 24);
+}
+
+TEST(TrendRecorderWindow, PenAndIdentityEditsMarkTheProjectModified) {
+    RecorderWindow t;
+    t.w.trend.BaseTempoBoxChange(2);
+    t.w.EscalaAutoClick(true);
+    t.w.trend.PauseClick();
+    t.w.Activate(Language::Portuguese);
+    EXPECT_TRUE(t.project.saved());
+    t.w.Variavel3SelectChange(3);
+    EXPECT_FALSE(t.project.saved());
+    t.project.MarkSaved();
+    t.w.Edit([](TrendRecorderFields& f) { f.penText1 = "Nível"; });
+    EXPECT_FALSE(t.project.saved());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "windows/controller_window.h"
 
-#include <cmath>
+#include <optional>
 
 #include "engine/equation.h"
 #include "engine/numbers.h"

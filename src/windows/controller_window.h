@@ -36,14 +36,16 @@ class ControllerWindow {
     const Controller& controller() const;
 
     // Faceplate. Bars run 0..200, two points per percent.
-    std::string caption;  // the tag at the last validation
-    std::string title;    // DescricaoText: the description at the last validation
-    std::string SPText;   // setpoint, engineering units; typed in local mode
-    std::string PVText;   // measured variable, engineering units
-    std::string MVText;   // output, percent; typed in manual
-    std::string unit;     // UnitEngSP
-    int remoteSetpointBar = 0, setpointBar = 0, pvBar = 0, outputBar = 0;  // SPRBar, SetPointBar,
-                                                                           // VariavelBar, SaidaBar
+    std::string caption;        // the tag at the last validation
+    std::string title;          // DescricaoText: the description at the last validation
+    std::string SPText;         // setpoint, engineering units; typed in local mode
+    std::string PVText;         // measured variable, engineering units
+    std::string MVText;         // output, percent; typed in manual
+    std::string unit;           // UnitEngSP
+    int remoteSetpointBar = 0;  // SPRBar
+    int setpointBar = 0;        // SetPointBar
+    int pvBar = 0;              // VariavelBar
+    int outputBar = 0;          // SaidaBar
     int setpointBarLeft = 14, setpointBarWidth = 22;  // 20 and 15 beside the remote bar
     std::string localRemoteLetter = "L";              // Label1
     std::string autoManualLetter = "M";               // Label2

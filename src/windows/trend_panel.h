@@ -68,6 +68,7 @@ class TrendPanel {
     std::array<std::string, kCursorPoints> cursorLabels;
     std::array<CursorMarker, kCursorPoints> cursorMarkers;
 
+    // The trend shown: the ring the plot is painted from.
     const Trend& data() const { return access_.trend(); }
 
     // After each tick: the axis labels from the scale in force and the archive box from the

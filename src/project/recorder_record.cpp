@@ -54,9 +54,9 @@ void ReadRecorderRecord(TrendRecorder& r, Simulation& sim, LineReader& in) {
     f.penText2 = record.Bilingual(key::Label2, language);
     f.Variavel3Select = ListPosition(record.StrictInteger(key::Pen3), kPen23Entries, kNoSelection);
     f.penText3 = record.Bilingual(key::Label3, language);
-    r.trend.settings.BaseTempoBox = ListPosition(record.StrictInteger(key::TimeBase),
-                                                 kTimeBaseEntries,
-                                                 static_cast<int>(TimeBase::ThreeSeconds));
+    r.trend.settings.BaseTempoBox =
+        ListPosition(record.StrictInteger(key::TimeBase), kTimeBaseEntries,
+                     static_cast<int>(TimeBase::ThreeSeconds));
     r.Rescale(sim);
 }
 

@@ -110,7 +110,7 @@ void BuildProcess(Simulation& sim, int slot, const ProcessBlockSettings& s) {
     f.TagText = s.tag;
     f.DescricaoText = std::string("Seção ") + s.tag;
     f.EntradaSelect = s.input - 1;
-    f.ComboBox2 = s.type;
+    f.transferType = s.type;
     f.GanhoText = s.gain;
     f.TempoMorto = s.deadTime;
     if (s.type == kOverdamped) {
@@ -127,8 +127,8 @@ void BuildProcess(Simulation& sim, int slot, const ProcessBlockSettings& s) {
     f.Histerese = s.hysteresis;
     f.valveStext = s.stiction;
     f.tal = s.actuatorLag;
-    f.ComboBox1 = s.curve;
-    std::vector<std::string> messages = p.Atualizar(sim);
+    f.gainCurve = s.curve;
+    std::vector<std::string> messages = p.Validate(sim);
     for (const std::string& m : messages)
         std::fprintf(stderr, "%s\n", m.c_str());
 }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "engine/numbers.h"
 #include "plant/addresses.h"
 #include "plant/simulation.h"
 
@@ -58,15 +57,8 @@ double Derivative(const ControllerTuning& t, const ControllerState& s, double e,
 
 }  // namespace
 
-int FaceplateBar(double percent) {
-    double b = RoundHalfEven(2.0 * percent);
-    if (!(b >= 0.0)) return 0;
-    return b > 200.0 ? 200 : static_cast<int>(b);
-}
-
 Controller::Controller(int slot) : slot_(slot) {
     fields.TagText = "PID" + std::to_string(slot);
-    cursor.ResetLabels("Ponto ", ":");
 }
 
 void Controller::Compute(Simulation& sim) {
@@ -122,37 +114,7 @@ void Controller::Compute(Simulation& sim) {
     s.PVFiltAnt = s.PVFilt;
     s.Iant = I;
     sim.vars.Write(ControllerOutputAddress(slot_), s.CO);
-
-    RefreshFaceplate(sim);
     SampleTrend(sim);
-}
-
-void Controller::RefreshFaceplate(const Simulation& sim) {
-    const ControllerState& s = state;
-    if (sim.batch) {
-        // Refreshed on every tick; the setpoint rarely moves, so the text is mostly a copy.
-        faceplate.SPText = batchSPText_.Of(ToEngineering(s.SP), s.Decimals, s.Decimals);
-        return;
-    }
-    faceplate.SetPointBar = FaceplateBar(s.SP);
-    faceplate.SaidaBar = FaceplateBar(s.CO);
-    faceplate.VariavelBar = FaceplateBar(s.PV);
-    faceplate.SPRBar = FaceplateBar(s.SPR);
-    if (!s.LocalMode) faceplate.SPText = EngineeringText(s.SP);
-    if (s.AutoMode) faceplate.MVText = Fixed(s.CO, 2);
-    faceplate.PVText = EngineeringText(s.PV);
-}
-
-double Controller::ToEngineering(double percent) const {
-    return tuning.PVmin + (tuning.PVmax - tuning.PVmin) * percent / 100.0;
-}
-
-double Controller::ToPercent(double engineering) const {
-    return (engineering - tuning.PVmin) * 100.0 / (tuning.PVmax - tuning.PVmin);
-}
-
-std::string Controller::EngineeringText(double percent) const {
-    return Fixed(ToEngineering(percent), state.Decimals, state.Decimals);
 }
 
 }  // namespace vork

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "engine/compiled_field.h"
-#include "engine/fixed_memo.h"
-#include "plant/trend_cursor.h"
-#include "plant/trend_export.h"
-#include "plant/trend_ring.h"
+#include "plant/trend.h"
 
 namespace vork {
 
@@ -63,6 +59,7 @@ struct ControllerTuning {
     int sprAddress = 1;
     double PVmin = 0.0, PVmax = 100.0;  // engineering range of the measured variable
     bool remoteAvailable = false;       // CheckSPR at the last validation
+    std::string tag, description;       // TagText and Descricao at the last validation
 };
 
 // Dynamic state, percent unless stated.
@@ -83,69 +80,8 @@ struct ControllerState {
     int Decimals = 0;  // decimals of engineering values on the faceplate
 };
 
-// The faceplate as Compute, Validate and the operator actions leave it. Bars run 0..200.
-struct ControllerFaceplate {
-    std::string Caption;
-    std::string DescricaoText;
-    std::string SPText = "0";
-    std::string PVText = "0";
-    std::string MVText = "0";
-    std::string UnitEngSP = "%";
-    int SPRBar = 0, SetPointBar = 0, VariavelBar = 0, SaidaBar = 0;
-    int SetPointBarLeft = 14, SetPointBarWidth = 22;  // 20 and 15 beside the remote bar
-    std::string Label1 = "L";
-    std::string Label2 = "M";
-    bool LocalRemotoBTN = false;
-    bool IncrementaSP = true, DecrementaSP = true;
-    bool IncrementaSaida = true, DecrementaSaida = true;
-    bool Button2 = false;  // "Enviar"
-    // Enable state of the configuration area's buttons and the remote setpoint list.
-    bool btnatualiza = false;  // "Atualizar", enabled by an edit
-    bool ConfigBTN = true;
-    bool SPRSelectEnabled = false;
-    // Window layout: wide (745) shows the trend or, above it, the configuration area; narrow
-    // (204) shows the faceplate only.
-    bool wide = true;
-    bool configShowing = false;
-    bool englishApplied = false;  // the English window texts were applied on an activation
-};
-
-// The trend area's controls.
-struct LoopTrendFields {
-    int BaseTempoBox = 0;
-    bool CheckBox2 = false;  // "Linha Grossa"
-    bool EscalaAuto = false;
-    bool MostrarPV = true, MostrarSP = true, MostrarCO = true;
-    bool MostrarAtuador = false;
-    bool CheckBox1 = false;  // "Arquivar"
-    bool UsarVirgula = false;
-    bool UsarUE = false;
-    std::string eSupText = "100";
-    std::string eInfText = "0";
-};
-
-// What the trend area shows besides the plot.
-struct LoopTrendDisplay {
-    std::array<std::string, 9> axisLabels{"90", "80", "70", "60", "50",
-                                          "40", "30", "20", "10"};  // Label3..Label11
-    std::string Label21 = "Arquivando: TA=0.1 seg";
-    bool Label21Visible = false;
-    bool Timer1 = false;  // blinks Label21 while archiving
-    bool CheckBox1Enabled = false;
-    // eSupText, eInfText, SpeedButton1, TagText and BaseTempoBox, disabled while archiving.
-    bool archiveLockedControlsEnabled = true;
-};
-
-// A faceplate bar position: round(2 * percent) on the bar's 0..200 scale.
-int FaceplateBar(double percent);
-
-// How ticking "Arquivar" ended.
-// Failed leaves the reason in `archive.error`; Refused means the check box is disabled or the
-// archive already runs.
-enum class ArchiveStart { Started, NeedsFolder, Refused, Failed };
-
-// A positional PID controller in percent of range, with its faceplate and loop trend. Slot k
-// writes its output to Mk and its setpoint to M(60+k).
+// A positional PID controller in percent of range, with its loop trend. Slot k writes its output
+// to Mk and its setpoint to M(60+k).
 class Controller {
   public:
     explicit Controller(int slot);
@@ -155,77 +91,44 @@ class Controller {
     ControllerFields fields;
     ControllerTuning tuning;
     ControllerState state;
-    ControllerFaceplate faceplate;
-    LoopTrendFields trendFields;
-    LoopTrendDisplay trendDisplay;
-    TrendRing trend;
-    TrendCursor cursor;
-    TrendExport archive;
+    Trend trend;  // PV, SP, CO and the actuator position
 
-    // One tick: output, setpoint, faceplate and trend sample.
+    // One tick: output, setpoint and trend sample.
     void Compute(Simulation& sim);
     // Latches and applies the configuration whatever the checks find; returns the failed
     // checks' messages in order.
     std::vector<std::string> Validate(Simulation& sim);
 
-    // Operator actions of the faceplate. Each does nothing while its control is disabled.
-    void IncrementaSPClick();
-    void DecrementaSPClick();
-    void SPTextEnter();
-    void SPTextEscape();
-    void LocalRemotoBTNClick();
-    void AutoManualBTNClick();
-    void IncrementaSaidaClick();
-    void DecrementaSaidaClick();
-    void MVTextChange();
-    void MVTextEnter();  // also "Enviar"
-    void MVTextEscape();
+    // The operator's actions on the running loop. The setpoint moves only in local mode, the
+    // output only in manual; both stay within 0..100 %.
+    void StepSetpoint(double delta);
+    // A typed setpoint in engineering units; ignored outside the range or on an empty range.
+    void EnterSetpoint(double engineering);
+    // Local and remote alternate only while the last validation offered a remote setpoint.
+    void ToggleLocalRemote();
+    void ToggleAutoManual();
+    void StepOutput(double delta);
+    // A typed output in percent; ignored outside 0..100.
+    void EnterOutput(double percent);
 
-    // Window operations on the configuration area.
-    void ConfigEdited();  // any edit, tag, description, list or box
-    void CheckSPRChange(bool checked);
-    std::vector<std::string> Atualizar(Simulation& sim);
-    // Enables "Enviar" in manual; in English mode the first activation translates the window.
-    void Activate(const Simulation& sim);
-    void ShowWindow();
-    void ConfigBTNClick();
-    void TrendButtonClick();
+    // Ticking or clearing CheckSPR: ticking starts the remote setpoint list on M01, which is read
+    // as the remote setpoint at once.
+    void SetCheckSPR(bool checked);
 
-    // Trend area.
-    void ApplyManualScale();  // Enter in eSupText or eInfText
-    void BaseTempoBoxChange();
-    void SpeedButton2Click();  // pause and cursor mode
-    void ImageClick(int x, int y);
-    void CloseWindow();
-    // Ticking "Arquivar": NeedsFolder while the shared archive folder is empty (the window then
-    // asks for one, stores it in the simulation and ticks again).
+    // Ticking "Arquivar": the file goes to the run's trend archive folder, which must be chosen
+    // first (NeedsFolder). Refused without a tag at the last validation.
     ArchiveStart StartArchive(Simulation& sim, TrendFileSystem& files);
-    // Clearing "Arquivar"; returns the closing message.
-    std::string StopArchive();
-    void Timer1Tick();
 
-    // Engineering value of `percent` with `Decimals` decimals.
-    std::string EngineeringText(double percent) const;
+    // The engineering range of the measured variable as last validated.
+    EngineeringRange range() const { return {tuning.PVmin, tuning.PVmax}; }
 
   private:
     void ApplyConfiguration(Simulation& sim);
-    void ApplyModeButtons();
-    void RefreshSetpoint();
-    void RefreshOutput();
-    void RefreshFaceplate(const Simulation& sim);
     void SampleTrend(Simulation& sim);
-    void WriteArchiveRow();
-    void EndArchive();
-    void RescaleTrend();
-    void WriteScaleTexts();
-    void WriteAxisLabels();
-    double ToEngineering(double percent) const;
-    double ToPercent(double engineering) const;
 
     int slot_;
     // The compiled forms of the live expressions.
     CompiledField coMin_, coMax_, feedForward_;
-    FixedMemo batchSPText_;
 };
 
 }  // namespace vork

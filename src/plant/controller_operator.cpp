@@ -1,10 +1,8 @@
 #include <algorithm>
 
-#include "engine/equation.h"
-#include "engine/numbers.h"
 #include "plant/controller.h"
 
-// The faceplate's operator actions on setpoint, output and modes.
+// The operator's actions on setpoint, output and modes.
 namespace vork {
 
 namespace {
@@ -15,90 +13,37 @@ double Limit0To100(double v) {
 
 }  // namespace
 
-void Controller::RefreshSetpoint() {
-    faceplate.SetPointBar = FaceplateBar(state.SP);
-    faceplate.SPText = EngineeringText(state.SP);
+void Controller::StepSetpoint(double delta) {
+    if (state.LocalMode) state.SP = Limit0To100(state.SP + delta);
 }
 
-void Controller::RefreshOutput() {
-    faceplate.SaidaBar = FaceplateBar(state.CO);
-    faceplate.MVText = Fixed(state.CO, 2);
+void Controller::EnterSetpoint(double engineering) {
+    if (!state.LocalMode || range().empty()) return;
+    double s = range().ToPercent(engineering);
+    if (s >= 0.0 && s <= 100.0) state.SP = s;
 }
 
-void Controller::ApplyModeButtons() {
-    faceplate.IncrementaSP = faceplate.DecrementaSP = state.LocalMode;
-    faceplate.Label1 = state.LocalMode ? "L" : "R";
-    faceplate.IncrementaSaida = faceplate.DecrementaSaida = !state.AutoMode;
-    faceplate.Label2 = state.AutoMode ? "A" : "M";
+void Controller::ToggleLocalRemote() {
+    if (tuning.remoteAvailable) state.LocalMode = !state.LocalMode;
 }
 
-void Controller::IncrementaSPClick() {
-    if (!state.LocalMode) return;
-    state.SP = Limit0To100(state.SP + 1.0);
-    RefreshSetpoint();
-}
-
-void Controller::DecrementaSPClick() {
-    if (!state.LocalMode) return;
-    state.SP = Limit0To100(state.SP - 1.0);
-    RefreshSetpoint();
-}
-
-void Controller::SPTextEnter() {
-    if (!state.LocalMode) return;
-    std::optional<double> v = ParseWholeNumber(CommaToPoint(faceplate.SPText));
-    if (v && tuning.PVmax != tuning.PVmin) {
-        double s = ToPercent(*v);
-        if (s >= 0.0 && s <= 100.0) state.SP = s;
-    }
-    faceplate.SPText = EngineeringText(state.SP);
-}
-
-void Controller::SPTextEscape() {
-    faceplate.SPText = EngineeringText(state.SP);
-}
-
-void Controller::LocalRemotoBTNClick() {
-    if (!faceplate.LocalRemotoBTN) return;
-    state.LocalMode = !state.LocalMode;
-    ApplyModeButtons();
-}
-
-void Controller::AutoManualBTNClick() {
+void Controller::ToggleAutoManual() {
     state.AutoMode = !state.AutoMode;
-    ApplyModeButtons();
-    faceplate.Button2 = !state.AutoMode;
-    trendFields.MostrarSP = state.AutoMode;
 }
 
-void Controller::IncrementaSaidaClick() {
-    if (state.AutoMode) return;
-    state.CO = Limit0To100(state.CO + 1.0);
-    RefreshOutput();
-    faceplate.Button2 = false;
+void Controller::StepOutput(double delta) {
+    if (!state.AutoMode) state.CO = Limit0To100(state.CO + delta);
 }
 
-void Controller::DecrementaSaidaClick() {
-    if (state.AutoMode) return;
-    state.CO = Limit0To100(state.CO - 1.0);
-    RefreshOutput();
-    faceplate.Button2 = false;
+void Controller::EnterOutput(double percent) {
+    if (!state.AutoMode && percent >= 0.0 && percent <= 100.0) state.CO = percent;
 }
 
-void Controller::MVTextChange() {
-    if (!state.AutoMode) faceplate.Button2 = true;
-}
-
-void Controller::MVTextEnter() {
-    if (state.AutoMode) return;
-    std::optional<double> v = ParseWholeNumber(CommaToPoint(faceplate.MVText));
-    if (v && *v >= 0.0 && *v <= 100.0) state.CO = *v;
-    faceplate.MVText = Fixed(state.CO, 2);
-    faceplate.Button2 = false;
-}
-
-void Controller::MVTextEscape() {
-    faceplate.MVText = Fixed(state.CO, 2);
+void Controller::SetCheckSPR(bool checked) {
+    fields.CheckSPR = checked;
+    if (!checked) return;
+    fields.SPRSelect = 0;
+    tuning.sprAddress = 1;
 }
 
 }  // namespace vork

@@ -70,38 +70,24 @@ std::vector<std::string> Controller::Validate(Simulation& sim) {
     std::vector<std::string> messages;
     for (const std::string& suffix : failed)
         messages.push_back("Controlador " + std::to_string(slot_) + suffix);
-    trendDisplay.CheckBox1Enabled = !f.TagText.empty();
-    RescaleTrend();
+    trend.Rescale();
     return messages;
 }
 
 void Controller::ApplyConfiguration(Simulation& sim) {
-    faceplate.UnitEngSP = fields.UnidEng;
     tuning.Acao = fields.Acaogroup;
     tuning.Estrutura = fields.EstruturaGroup;
     tuning.Derivada = fields.DerivadaGroup;
     tuning.pvAddress = fields.VariavelSelect + 1;
     tuning.sprAddress = fields.SPRSelect + 1;
-    faceplate.Caption = fields.TagText;
-    faceplate.DescricaoText = fields.Descricao;
-
+    tuning.tag = fields.TagText;
+    tuning.description = fields.Descricao;
     tuning.remoteAvailable = fields.CheckSPR;
-    faceplate.LocalRemotoBTN = fields.CheckSPR;
-    if (fields.CheckSPR) {
-        faceplate.SetPointBarWidth = 15;
-        faceplate.SetPointBarLeft = 20;
-    } else {
-        faceplate.SetPointBarWidth = 22;
-        faceplate.SetPointBarLeft = 14;
-        state.LocalMode = true;
-    }
-    ApplyModeButtons();
+    if (!fields.CheckSPR) state.LocalMode = true;
 
     sim.vars.SetDescription(ControllerOutputAddress(slot_), " MV " + fields.TagText);
     sim.vars.SetDescription(SetpointAddress(slot_), " SP " + fields.TagText);
     state.Decimals = DecimalsFor(tuning.PVmax - tuning.PVmin);
-    faceplate.SPText = EngineeringText(state.SP);
-    trendDisplay.Label21 = SamplingText(TimeBaseAt(trendFields.BaseTempoBox));
 }
 
 }  // namespace vork

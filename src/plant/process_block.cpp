@@ -1,6 +1,5 @@
 #include "plant/process_block.h"
 
-#include "engine/numbers.h"
 #include "plant/simulation.h"
 
 namespace vork {
@@ -11,7 +10,7 @@ TransferParams ProcessBlock::LiveTransferParams(Simulation& sim, double gain) {
     p.cycles = latched.cycles;
     p.period = latched.period;
     p.gain = gain;
-    p.clampDisabled = fields.CheckBox1;
+    p.clampDisabled = fields.clampDisabled;
     if (p.type == kOverdamped) {
         p.T1 = sim.Eval(fields.LText, compiled_.T1);
         p.T2 = sim.Eval(fields.Ctext, compiled_.T2);
@@ -36,10 +35,6 @@ void ProcessBlock::Compute(Simulation& sim) {
     state.Y2 = output;
     sim.vars.Write(OutputAddress(), output);
     sim.vars.WriteActuator(slot_, p);
-    if (sim.batch) return;
-    display.Label36 = Fixed(u, 2);
-    display.Label26 = Fixed(p, 2);
-    display.Label12 = Fixed(output, 2);
 }
 
 }  // namespace vork

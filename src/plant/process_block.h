@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ struct ProcessFields {
     int EntradaSelect = 0;               // input variable M(position + 1)
     std::string GanhoText = "1";         // static gain, latched expression
     std::string TempoMorto = "0";        // dead time in seconds, latched expression
-    int ComboBox2 = kOverdamped;         // transfer-function type
+    int transferType = kOverdamped;      // ComboBox2: transfer-function type
     std::string LText = "10";            // T1 in seconds, live expression
     std::string Ctext = "0";             // T2 in seconds, live expression
     std::string NCText = "1";            // damping parameter, latched number (comma allowed)
@@ -30,18 +31,26 @@ struct ProcessFields {
     std::string LEAD = "0";              // lead time in seconds, live expression
     std::string LAG = "0";               // lag time in seconds, live expression
     std::string ValorInicialText = "0";  // integrator start, percent; taken when InitPending
-    bool CheckBox1 = false;              // "Desativar Saturador", read every tick
+    bool clampDisabled = false;          // CheckBox1 "Desativar Saturador", read every tick
     std::string Histerese = "0";         // hysteresis band in percent, latched number
     std::string valveStext = "0";        // stiction band in percent, latched number
     std::string ratetext = "0";          // rate limit in percent per second, live expression
-    int ComboBox1 = kCurveLinear;        // gain curve
+    int gainCurve = kCurveLinear;        // ComboBox1: gain curve
     std::string tal = "0";               // actuator time constant in seconds, latched number
+};
+
+// The tag and the output variable's description that a validation passing every check applied.
+struct ProcessIdentity {
+    std::string tag;
+    std::string description;
 };
 
 // What the last validation latched. Before the first validation the expressions are empty and
 // evaluate to 0.
 struct ProcessLatched {
-    int input = 1;  // address of the input variable
+    bool validated = false;                   // a validation ran, passed or not
+    std::optional<ProcessIdentity> identity;  // from the last validation that passed
+    int input = 1;                            // address of the input variable
     std::string gainExpression;
     std::string deadTimeExpression;
     int type = kOverdamped;
@@ -60,20 +69,6 @@ struct ProcessState {
     bool InitPending = false;  // a new integrator start value waits for validation
 };
 
-// What the window shows and which of its buttons are enabled.
-struct ProcessDisplay {
-    std::string Label36 = "0.00";  // input, refreshed by Compute outside batch mode
-    std::string Label26 = "0.00";  // actuator position, idem
-    std::string Label12 = "0.00";  // output, idem
-    std::string Label9;            // title: tag, blank, description
-    std::string Label22;           // "(M21)": output address
-    std::string Label2;            // "(M101)": actuator position address
-    std::string Caption = "Processo";
-    bool AtualizarEnabled = true;  // nothing is applied before the first "Atualizar"
-    bool SairEnabled = true;
-    bool EnglishApplied = false;  // the English window texts were applied on an activation
-};
-
 // One element of the plant: input, actuator chain, dead time, transfer function and gain,
 // writing its output variable and its actuator position M(100 + slot).
 class ProcessBlock {
@@ -88,24 +83,17 @@ class ProcessBlock {
 
     void Compute(Simulation& sim);
 
-    // Latches the parameters and returns one message per failed check, in order; an empty list
-    // means every check passed and the window's title, address labels and caption were set.
+    // Latches the parameters and returns one message per failed check, in order. An empty list
+    // means every check passed: the output variable then takes the typed description, and the
+    // tag and that description become the block's identity.
     std::vector<std::string> Validate(Simulation& sim);
-
-    // Window operations on the model.
-    void FieldEdited();              // any parameter, tag, description, list or box change
-    void TypeChanged(int position);  // ComboBox2
-    void InitialValueEdited();       // ValorInicialText: arms the integrator start value
-    std::vector<std::string> Atualizar(Simulation& sim);
-    // Reloads the description of the output variable; in English mode the first activation
-    // translates the window, its caption included.
-    void Activate(const Simulation& sim);
-    void MarkApplied();  // after a project load
+    // "Atualizar": Validate, and when every check passed the description field takes back the
+    // output variable's description as stored (at most 255 characters).
+    std::vector<std::string> Apply(Simulation& sim);
 
     ProcessFields fields;
     ProcessLatched latched;
     ProcessState state;
-    ProcessDisplay display;
 
   private:
     TransferParams LiveTransferParams(Simulation& sim, double gain);

@@ -6,7 +6,7 @@
 #include "engine/numbers.h"
 #include "plant/addresses.h"
 #include "plant/process_block.h"
-#include "plant/process_texts.h"
+#include "plant/process_messages.h"
 #include "plant/simulation.h"
 
 // Validation and the window's edit states of a process block.
@@ -42,7 +42,14 @@ std::vector<std::string> ProcessBlock::Validate(Simulation& sim) {
         Fail(messages, OutputAddress(), ProcessCheck::Input);
     else
         LatchParameters(sim, messages);
+    latched.validated = true;
     if (messages.empty()) ApplyIdentity(sim);
+    return messages;
+}
+
+std::vector<std::string> ProcessBlock::Apply(Simulation& sim) {
+    std::vector<std::string> messages = Validate(sim);
+    if (messages.empty()) fields.DescricaoText = sim.vars.Description(OutputAddress());
     return messages;
 }
 
@@ -55,7 +62,7 @@ void ProcessBlock::LatchParameters(Simulation& sim, std::vector<std::string>& me
     double deadTime = 0.0;
     if (!Consistent(sim, latched.deadTimeExpression, &deadTime) || deadTime < 0.0)
         fail(ProcessCheck::DeadTime);
-    latched.type = fields.ComboBox2;
+    latched.type = fields.transferType;
     LatchTypeParameters(sim, messages);
     LatchActuatorParameters(sim, messages);
 }
@@ -92,8 +99,8 @@ void ProcessBlock::LatchActuatorParameters(Simulation& sim, std::vector<std::str
     auto fail = [&](ProcessCheck check) { Fail(messages, OutputAddress(), check); };
     ActuatorParams& a = latched.actuator;
     if (!LatchNumber(fields.Histerese, a.hysteresis)) fail(ProcessCheck::Hysteresis);
-    bool listed = fields.ComboBox1 >= 0 && fields.ComboBox1 <= kHighestListedCurve;
-    a.curve = listed ? fields.ComboBox1 : kCurveS2;
+    bool listed = fields.gainCurve >= 0 && fields.gainCurve <= kHighestListedCurve;
+    a.curve = listed ? fields.gainCurve : kCurveS2;
     if (!Consistent(sim, fields.ratetext)) fail(ProcessCheck::Rate);
     if (!LatchNumber(fields.valveStext, a.stiction)) fail(ProcessCheck::Stiction);
     if (!LatchNumber(fields.tal, a.lag)) fail(ProcessCheck::ActuatorLag);
@@ -102,46 +109,7 @@ void ProcessBlock::LatchActuatorParameters(Simulation& sim, std::vector<std::str
 void ProcessBlock::ApplyIdentity(Simulation& sim) {
     int m = OutputAddress();
     sim.vars.SetDescription(m, fields.DescricaoText);
-    std::string description = sim.vars.Description(m);
-    display.Label9 = fields.TagText + " " + description;
-    display.Label22 = "(M" + std::to_string(m) + ")";
-    display.Label2 = "(M" + std::to_string(ActuatorAddress(slot_)) + ")";
-    display.Caption = description;
-}
-
-void ProcessBlock::FieldEdited() {
-    display.AtualizarEnabled = true;
-    display.SairEnabled = false;
-}
-
-void ProcessBlock::TypeChanged(int position) {
-    fields.ComboBox2 = position;
-    FieldEdited();
-}
-
-void ProcessBlock::InitialValueEdited() {
-    display.AtualizarEnabled = true;
-    state.InitPending = true;
-}
-
-std::vector<std::string> ProcessBlock::Atualizar(Simulation& sim) {
-    std::vector<std::string> messages = Validate(sim);
-    if (!messages.empty()) return messages;
-    fields.DescricaoText = sim.vars.Description(OutputAddress());
-    MarkApplied();
-    return messages;
-}
-
-void ProcessBlock::Activate(const Simulation& sim) {
-    fields.DescricaoText = sim.vars.Description(OutputAddress());
-    if (sim.language != Language::English || display.EnglishApplied) return;
-    display.EnglishApplied = true;
-    display.Caption = kProcessWindowTexts[0].english;
-}
-
-void ProcessBlock::MarkApplied() {
-    display.AtualizarEnabled = false;
-    display.SairEnabled = true;
+    latched.identity = ProcessIdentity{fields.TagText, sim.vars.Description(m)};
 }
 
 }  // namespace vork

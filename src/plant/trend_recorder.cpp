@@ -1,23 +1,13 @@
 #include "plant/trend_recorder.h"
-#include "plant/archive_display.h"
 
 #include <algorithm>
 
 #include "engine/numbers.h"
+#include "plant/addresses.h"
+#include "plant/controller.h"
 #include "plant/simulation.h"
 
 namespace vork {
-
-TrendRecorder::TrendRecorder(int slot) : slot_(slot) {
-    cursor.ResetLabels("Coordenadas ", "");
-}
-
-void TrendRecorder::BuildLists(const VariableTable& vars) {
-    Variavel1Items = vars.LongPickList();
-    Variavel2Items = Variavel1Items;
-    Variavel2Items.push_back("Nenhum");
-    Variavel3Items = Variavel2Items;
-}
 
 // "Nenhum" counts as no selection: its address 125 holds no variable.
 double TrendRecorder::PenValue(const Simulation& sim, int position, bool& selected) const {
@@ -25,67 +15,53 @@ double TrendRecorder::PenValue(const Simulation& sim, int position, bool& select
     return selected ? sim.vars.Read(position + 1) : 0.0;
 }
 
-double TrendRecorder::ToEngineering(double percent) const {
-    return ueMin + (ueMax - ueMin) * percent / 100.0;
-}
-
-std::string TrendRecorder::EngineeringText(double percent) const {
-    return Fixed(ToEngineering(percent), 2, 4) + " " + unit;
-}
-
 void TrendRecorder::Compute(Simulation& sim) {
-    if (!trend.SampleDue(TimeBaseAt(fields.BaseTempoBox))) return;
-    std::array<bool, 3> on{};
-    std::array<double, 3> v{PenValue(sim, fields.Variavel1Select, on[0]),
-                            PenValue(sim, fields.Variavel2Select, on[1]),
-                            PenValue(sim, fields.Variavel3Select, on[2])};
-    display.VermelhoLabel = on[0] ? fields.Edit1 + ": " + EngineeringText(v[0]) : "";
-    display.AzulLabel = on[1] ? fields.Edit2 + ": " + EngineeringText(v[1]) : "";
-    display.VerdeLabel = on[2] ? fields.Edit3 + ": " + Fixed(v[2], 2, 4) + "%" : "";
+    if (!trend.SampleDue()) return;
+    const int positions[kPens] = {fields.Variavel1Select, fields.Variavel2Select,
+                                  fields.Variavel3Select};
+    for (size_t i = 0; i < kPens; ++i)
+        penValues[i] = PenValue(sim, positions[i], penSelected[i]);
 
     TrendValues sample;
-    sample.raw = {v[0], v[1]};
-    sample.fixed = {v[2], 0.0};
-    sample.store = {true, !display.AzulLabel.empty(), !display.VerdeLabel.empty(), false};
-    trend.Push(sample);
-    if (archive.on()) WriteArchiveRow(v, on);
+    sample.raw = {penValues[0], penValues[1]};
+    sample.fixed = {penValues[2], 0.0};
+    // Pens 2 and 3 without a variable keep their old points and are not drawn.
+    sample.store = {true, penSelected[1], penSelected[2], false};
+    trend.ring.Push(sample);
+    if (trend.archive.on()) WriteArchiveRow();
 }
 
-void TrendRecorder::WriteArchiveRow(const std::array<double, 3>& values,
-                                    const std::array<bool, 3>& selected) {
-    std::vector<double> row(3, 0.0);
+void TrendRecorder::WriteArchiveRow() {
+    std::vector<double> row(kPens, 0.0);
     for (size_t i = 0; i < 2; ++i)
-        if (selected[i]) row[i] = fields.UsarUE ? ToEngineering(values[i]) : values[i];
-    row[2] = std::clamp(values[2], 0.0, 100.0);
-    if (!archive.WriteRow(row, fields.UsarVirgula)) EndArchive();
+        if (penSelected[i])
+            row[i] = trend.settings.UsarUE ? range.ToEngineering(penValues[i]) : penValues[i];
+    row[2] = std::clamp(penValues[2], 0.0, 100.0);
+    trend.WriteArchiveRow(row);
 }
 
-TrendRecorder::Start TrendRecorder::StartArchive(TrendFileSystem& files,
-                                                 const std::string& workingFolder) {
-    if (!display.CheckBox1Enabled || archive.on()) return Start::Refused;
-    if (!archive.Start(files, workingFolder, fields.TagText, TimeBaseAt(fields.BaseTempoBox),
-                       {fields.Edit1, fields.Edit2, fields.Edit3})) {
-        fields.CheckBox1 = false;
-        return Start::Failed;
+void TrendRecorder::Rescale(const Simulation& sim) {
+    int pen1 = fields.Variavel1Select >= 0 ? fields.Variavel1Select + 1 : 1;
+    range.min = ParseLenient(sim.vars.Attribute(pen1, AttributeField::UeMin));
+    range.max = ParseLenient(sim.vars.Attribute(pen1, AttributeField::UeMax));
+    unit = sim.vars.Attribute(pen1, AttributeField::Unit);
+    trend.Rescale();
+}
+
+void TrendRecorder::Variavel3SelectChange(const Simulation& sim) {
+    int p = fields.Variavel3Select;
+    if (p >= 0 && p <= 9) {
+        if (fields.penText2 == "SP") fields.Variavel2Select = SetpointAddress(p + 1) - 1;
+        const Controller* loop = sim.controllers.Get(p + 1);
+        if (fields.penText1 == "PV" && loop) fields.Variavel1Select = loop->fields.VariavelSelect;
     }
-    fields.CheckBox1 = true;
-    ShowArchiveStarted(display);
-    return Start::Started;
+    Rescale(sim);
 }
 
-std::string TrendRecorder::StopArchive() {
-    EndArchive();
-    return "Data saved: " + archive.fileName();
-}
-
-void TrendRecorder::EndArchive() {
-    archive.Stop();
-    fields.CheckBox1 = false;
-    ShowArchiveEnded(display);
-}
-
-void TrendRecorder::Timer1Tick() {
-    BlinkArchiveLabel(display);
+ArchiveStart TrendRecorder::StartArchive(TrendFileSystem& files, const std::string& workingFolder) {
+    if (fields.TagText.empty()) return ArchiveStart::Refused;
+    return trend.StartArchive(files, workingFolder, fields.TagText,
+                              {fields.penText1, fields.penText2, fields.penText3});
 }
 
 }  // namespace vork

@@ -55,20 +55,6 @@ std::vector<int> TrendRing::OldestToNewest() const {
     return order;
 }
 
-std::vector<int> TrendRing::VerticalGridX() const {
-    std::vector<int> xs;
-    for (int i = 0; i < 15; ++i)
-        xs.push_back(i * kGridPeriod - gridPhase_);
-    return xs;
-}
-
-std::vector<int> TrendRing::HorizontalGridY() {
-    std::vector<int> ys;
-    for (int j = 0; j <= 10; ++j)
-        ys.push_back(j * kHeight / 10);
-    return ys;
-}
-
 std::uint8_t TrendRing::Point(double percent) {
     if (!(percent >= 0.0)) return 0;
     if (percent > 100.0) percent = 100.0;

@@ -53,10 +53,6 @@ class TrendRing {
     const TrendSample& At(int p) const { return samples_[static_cast<size_t>(p - 1)]; }
     // Positions from the oldest sample (the one after the last written) to the newest.
     std::vector<int> OldestToNewest() const;
-    // X of the 15 vertical grid lines, 30 samples apart, shifted left by the grid phase.
-    std::vector<int> VerticalGridX() const;
-    // Y of the 11 horizontal grid lines, one every 10 % of the scale.
-    static std::vector<int> HorizontalGridY();
 
     // A value limited to 0..100 % as a plot point, round(2 * value).
     static std::uint8_t Point(double percent);

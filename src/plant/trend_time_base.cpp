@@ -8,16 +8,14 @@ namespace {
 
 struct BaseInfo {
     int ticks;
-    double cursorSeconds;
     double archiveStep;
     const char* header;
-    const char* sampling;
 };
 
 constexpr std::array<BaseInfo, 3> kBases = {{
-    {1, 0.1, 0.1, "Tempo (0.100 seg);", "Saving 0.1s sampling"},
-    {3, 0.3, 0.334, "Tempo (0.334 seg);", "Saving 0.334s sampling"},
-    {20, 2.0, 2.0, "Tempo (2 seg);", "Saving 2s sampling"},
+    {1, 0.1, "Tempo (0.100 seg);"},
+    {3, 0.334, "Tempo (0.334 seg);"},
+    {20, 2.0, "Tempo (2 seg);"},
 }};
 
 const BaseInfo& Info(TimeBase base) {
@@ -34,20 +32,12 @@ int TicksPerSample(TimeBase base) {
     return Info(base).ticks;
 }
 
-double CursorSecondsPerSample(TimeBase base) {
-    return Info(base).cursorSeconds;
-}
-
 double ArchiveTimeStep(TimeBase base) {
     return Info(base).archiveStep;
 }
 
 std::string ArchiveTimeHeader(TimeBase base) {
     return Info(base).header;
-}
-
-std::string SamplingText(TimeBase base) {
-    return Info(base).sampling;
 }
 
 }  // namespace vork

@@ -13,16 +13,10 @@ TimeBase TimeBaseAt(int index);
 // Scan ticks per sample: 1, 3 or 20.
 int TicksPerSample(TimeBase base);
 
-// Seconds per sample for cursor readings: 0.1, 0.3 or 2.
-double CursorSecondsPerSample(TimeBase base);
-
 // Row time step of the text export: 0.1, 0.334 or 2.
 double ArchiveTimeStep(TimeBase base);
 
 // First cell of the export header: "Tempo (0.100 seg);", "Tempo (0.334 seg);", "Tempo (2 seg);".
 std::string ArchiveTimeHeader(TimeBase base);
-
-// The archive indicator text: "Saving 0.1s sampling" and so on.
-std::string SamplingText(TimeBase base);
 
 }  // namespace vork

@@ -101,14 +101,9 @@ std::vector<std::string> ReadControllerRecord(Controller& c, Simulation& sim, Li
     s.PVFilt = s.PVFiltAnt = s.PVant;
     s.LocalMode = record.WordFlag(key::Local);
     s.AutoMode = record.WordFlag(key::Auto);
-    c.faceplate.SPText = record.Text(key::Unkeyed);
-    s.SP = ReadReal(c.faceplate.SPText);
-    c.faceplate.MVText = record.Text(key::Unkeyed);
-    s.CO = ReadReal(c.faceplate.MVText);
+    s.SP = ReadReal(record.Text(key::Unkeyed));
+    s.CO = ReadReal(record.Text(key::Unkeyed));
     std::vector<std::string> messages = c.Validate(sim);
-    c.faceplate.btnatualiza = false;
-    c.faceplate.ConfigBTN = true;
-    c.faceplate.SPRSelectEnabled = f.CheckSPR;
     // The loop's variables carry the restored output and setpoint from the first pass on, so
     // blocks computed before the controller do not read 0 for one tick.
     sim.vars.Write(ControllerOutputAddress(c.slot()), s.CO);

@@ -47,15 +47,15 @@ void WriteProcessRecord(const ProcessBlock& b, LineWriter& out) {
     record.Item(key::Input, IntegerText(f.EntradaSelect));
     record.Item(key::T1, f.LText);
     record.Item(key::T2, f.Ctext);
-    record.Item(key::NoClamp, WordFlag(f.CheckBox1));
+    record.Item(key::NoClamp, WordFlag(f.clampDisabled));
     record.Item(key::Hysteresis, f.Histerese);
     record.Item(key::DeadTime, f.TempoMorto);
     record.Item(key::Gain, f.GanhoText);
-    record.Item(key::Curve, IntegerText(f.ComboBox1));
+    record.Item(key::Curve, IntegerText(f.gainCurve));
     record.Item(key::Stiction, f.valveStext);
     record.Item(key::Rate, f.ratetext);
     record.Item(key::Lag, f.tal);
-    record.Item(key::Type, IntegerText(f.ComboBox2));
+    record.Item(key::Type, IntegerText(f.transferType));
     record.Item(key::Cycles, f.NCText + "x" + f.PeriodoText);
     record.Item(key::Lead, f.LEAD);
     record.Item(key::TransferLag, f.LAG);
@@ -80,15 +80,15 @@ std::vector<std::string> ReadProcessRecord(ProcessBlock& b, Simulation& sim, Lin
         ListPosition(record.StrictInteger(key::Input), kPickListEntries, kNoSelection);
     f.LText = record.Text(key::T1);
     f.Ctext = record.Text(key::T2);
-    f.CheckBox1 = record.WordFlag(key::NoClamp);
+    f.clampDisabled = record.WordFlag(key::NoClamp);
     f.Histerese = record.Text(key::Hysteresis);
     f.TempoMorto = record.Text(key::DeadTime);
     f.GanhoText = record.Text(key::Gain);
-    f.ComboBox1 = ListPosition(record.StrictInteger(key::Curve), kCurveEntries, kCurveLinear);
+    f.gainCurve = ListPosition(record.StrictInteger(key::Curve), kCurveEntries, kCurveLinear);
     f.valveStext = record.Text(key::Stiction);
     f.ratetext = record.Text(key::Rate);
     f.tal = record.Text(key::Lag);
-    f.ComboBox2 = ListPosition(record.StrictInteger(key::Type), kTypeEntries, kOverdamped);
+    f.transferType = ListPosition(record.StrictInteger(key::Type), kTypeEntries, kOverdamped);
     SplitCycles(record.Text(key::Cycles), f);
     f.LEAD = record.Text(key::Lead);
     f.LAG = record.Text(key::TransferLag);
@@ -105,7 +105,6 @@ std::vector<std::string> ReadProcessRecord(ProcessBlock& b, Simulation& sim, Lin
     // continues from it as a block in steady state would.
     std::fill(s.delay.DelayLine.begin(), s.delay.DelayLine.end(), s.transfer.Y0old);
     std::vector<std::string> messages = b.Validate(sim);
-    b.MarkApplied();
     SettleActuator(s.actuator, b.latched.actuator, s.actuator.x5old);
     sim.vars.Write(b.OutputAddress(), s.Y2);
     sim.vars.WriteActuator(b.slot(), s.actuator.ActuatorPos);

@@ -70,11 +70,11 @@ std::vector<std::string> Project::Apply(ObjectRef ref) {
     bool applied = false;
     switch (ref.kind) {
         case ObjectKind::Controller:
-            messages = Found(Find<Controller>(*this, ref)).Atualizar(sim);
+            messages = Found(Find<Controller>(*this, ref)).Validate(sim);
             applied = true;
             break;
         case ObjectKind::Process:
-            messages = Found(Find<ProcessBlock>(*this, ref)).Atualizar(sim);
+            messages = Found(Find<ProcessBlock>(*this, ref)).Apply(sim);
             applied = messages.empty();
             break;
         case ObjectKind::Calc:

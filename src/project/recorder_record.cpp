@@ -33,12 +33,12 @@ void WriteRecorderRecord(const TrendRecorder& r, LineWriter& out) {
     record.Item(key::Tag, f.TagText);
     record.Item(key::Desc, f.DescricaoText);
     record.Item(key::Pen1, IntegerText(f.Variavel1Select));
-    record.Item(key::Label1, f.Edit1);
+    record.Item(key::Label1, f.penText1);
     record.Item(key::Pen2, IntegerText(f.Variavel2Select));
-    record.Item(key::Label2, f.Edit2);
+    record.Item(key::Label2, f.penText2);
     record.Item(key::Pen3, IntegerText(f.Variavel3Select));
-    record.Item(key::Label3, f.Edit3);
-    record.Item(key::TimeBase, IntegerText(f.BaseTempoBox));
+    record.Item(key::Label3, f.penText3);
+    record.Item(key::TimeBase, IntegerText(r.trend.settings.BaseTempoBox));
 }
 
 void ReadRecorderRecord(TrendRecorder& r, Simulation& sim, LineReader& in) {
@@ -49,14 +49,15 @@ void ReadRecorderRecord(TrendRecorder& r, Simulation& sim, LineReader& in) {
     f.TagText = record.Bilingual(key::Tag, language);
     f.DescricaoText = record.Bilingual(key::Desc, language);
     f.Variavel1Select = ListPosition(record.StrictInteger(key::Pen1), kPen1Entries, kNoSelection);
-    f.Edit1 = record.Bilingual(key::Label1, language);
+    f.penText1 = record.Bilingual(key::Label1, language);
     f.Variavel2Select = ListPosition(record.StrictInteger(key::Pen2), kPen23Entries, kNoSelection);
-    f.Edit2 = record.Bilingual(key::Label2, language);
+    f.penText2 = record.Bilingual(key::Label2, language);
     f.Variavel3Select = ListPosition(record.StrictInteger(key::Pen3), kPen23Entries, kNoSelection);
-    f.Edit3 = record.Bilingual(key::Label3, language);
-    f.BaseTempoBox = ListPosition(record.StrictInteger(key::TimeBase), kTimeBaseEntries,
-                                  static_cast<int>(TimeBase::ThreeSeconds));
-    r.Refresh(sim);
+    f.penText3 = record.Bilingual(key::Label3, language);
+    r.trend.settings.BaseTempoBox =
+        ListPosition(record.StrictInteger(key::TimeBase), kTimeBaseEntries,
+                     static_cast<int>(TimeBase::ThreeSeconds));
+    r.Rescale(sim);
 }
 
 }  // namespace vork

@@ -62,7 +62,7 @@ void SimulationRecords::Fill(SlotKind kind, int slot) {
             sim_.calcs.Fill(slot);
             break;
         case SlotKind::Recorder:
-            sim_.recorders.Fill(slot).BuildLists(sim_.vars);
+            sim_.recorders.Fill(slot);
             break;
         case SlotKind::Text:
             sim_.texts.Fill(slot);

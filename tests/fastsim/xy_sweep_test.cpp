@@ -12,7 +12,7 @@ namespace {
 TEST(XYSweep, TenMinuteSweepAddsSixThousandPointsAndAdvancesThePlant) {
     Simulation sim;
     ProcessBlock& p = sim.processes.Fill(1);
-    p.fields.ComboBox2 = 2;  // integrator: the output grows with simulated time
+    p.fields.transferType = 2;  // integrator: the output grows with simulated time
     p.Validate(sim);
     sim.vars.Write(1, 1);  // M01 = 1 % into the integrator
     XYRecorder& xy = sim.xy();

@@ -100,12 +100,11 @@ TEST(ControllerAlgorithm, DeadBandFreezesOutput) {
 
 TEST(ControllerAlgorithm, ManualToAutomaticIsBumpless) {
     ControllerLoop l;
-    l.c.AutoManualBTNClick();  // to manual
-    l.c.faceplate.MVText = "30";
-    l.c.MVTextEnter();
+    l.c.ToggleAutoManual();  // to manual
+    l.c.EnterOutput(30.0);
     EXPECT_EQ(l.Step(), 30.0);
     EXPECT_EQ(l.c.state.Iant, -30.0);
-    l.c.AutoManualBTNClick();
+    l.c.ToggleAutoManual();
     EXPECT_NEAR(l.Step(), 30.1, 1e-12);
 }
 
@@ -141,9 +140,8 @@ TEST(ControllerAlgorithm, RemoteSetpointFollowsSPRUntilItIsCleared) {
     l.c.fields.SPRSelect = 29;  // M30
     l.Revalidate();
     l.sim.vars.Write(30, 120.0);
-    l.c.LocalRemotoBTNClick();
-    EXPECT_EQ(l.c.faceplate.Label1, "R");
-    EXPECT_FALSE(l.c.faceplate.IncrementaSP);
+    l.c.ToggleLocalRemote();
+    EXPECT_FALSE(l.c.state.LocalMode);
     l.Step();
     EXPECT_EQ(l.c.state.SP, 120.0);  // a remote setpoint is not limited
     EXPECT_EQ(l.sim.vars.Read(61), 120.0);
@@ -189,21 +187,6 @@ TEST(ControllerAlgorithm, FeedForwardIsADynamicBias) {
     l.sim.vars.Write(30, 40.0);
     EXPECT_NEAR(l.Step(), 20.0 + 10.0 + 0.1, 1e-12);
     EXPECT_EQ(l.c.state.FFValue, 20.0);
-}
-
-TEST(ControllerAlgorithm, BatchModeOnlyRewritesTheSetpointText) {
-    ControllerLoop l;
-    l.sim.batch = true;
-    l.Step();
-    EXPECT_EQ(l.c.faceplate.MVText, "0");
-    EXPECT_EQ(l.c.faceplate.SaidaBar, 0);
-    EXPECT_EQ(l.c.faceplate.SPText, "50.0");  // range 0..100: one decimal
-    l.sim.batch = false;
-    l.Step();
-    EXPECT_EQ(l.c.faceplate.MVText, "60.20");
-    EXPECT_EQ(l.c.faceplate.SaidaBar, 120);
-    EXPECT_EQ(l.c.faceplate.VariavelBar, 80);
-    EXPECT_EQ(l.c.faceplate.PVText, "40.0");
 }
 
 }  // namespace

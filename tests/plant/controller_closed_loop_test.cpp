@@ -16,7 +16,7 @@ TEST(ControllerClosedLoop, SettlesOnTheSetpoint) {
     c.fields.VariavelSelect = 20;
     ASSERT_TRUE(c.Validate(sim).empty());
     c.state.SP = 50.0;
-    c.AutoManualBTNClick();
+    c.ToggleAutoManual();
     const double tau = 10.0;
     auto lag = [&] {
         double pv = sim.vars.Read(21);

@@ -24,7 +24,8 @@ struct ArchivedLoop : ControllerLoop {
     ArchivedLoop() { sim.trendArchiveFolder = folder.path(); }
     void Start() { ASSERT_EQ(c.StartArchive(sim, files), ArchiveStart::Started); }
     std::vector<std::string> Stop(const std::string& name) {
-        EXPECT_EQ(c.StopArchive(), "Data saved: " + folder.File(name));
+        EXPECT_EQ(c.trend.archive.path(), folder.File(name));
+        c.trend.archive.Stop();
         return Lines(folder.Read(name));
     }
 };
@@ -32,10 +33,10 @@ struct ArchivedLoop : ControllerLoop {
 TEST(ControllerTrend, TimeBasesSampleEveryOneThreeOrTwentyTicks) {
     for (auto [base, ticks] : {std::pair{0, 1}, {1, 3}, {2, 20}}) {
         ControllerLoop l;
-        l.c.trendFields.BaseTempoBox = base;
+        l.c.trend.settings.BaseTempoBox = base;
         for (int i = 0; i < 60; ++i)
             l.Step();
-        EXPECT_EQ(l.c.trend.position(), 60 / ticks) << base;
+        EXPECT_EQ(l.c.trend.ring.position(), 60 / ticks) << base;
     }
 }
 
@@ -49,7 +50,7 @@ TEST(ControllerTrend, ArchiveHeadersAndTimeSteps) {
                    Case{1, "Tempo (0.334 seg);PV;SP;MV", "1.00"},
                    Case{2, "Tempo (2 seg);PV;SP;MV", "6.00"}}) {
         ArchivedLoop l;
-        l.c.trendFields.BaseTempoBox = k.base;
+        l.c.trend.settings.BaseTempoBox = k.base;
         l.Start();
         for (int i = 0; i < 4 * TicksPerSample(TimeBaseAt(k.base)); ++i)
             l.Step();
@@ -64,9 +65,9 @@ TEST(ControllerTrend, CommaRowsInEngineeringUnits) {
     ArchivedLoop l;
     l.sim.vars.SetAttribute(21, AttributeField::UeMax, "200");
     l.Revalidate();
-    l.c.trendFields.UsarVirgula = true;
-    l.c.trendFields.UsarUE = true;
-    l.c.archive.rowTime = 1.2;
+    l.c.trend.settings.UsarVirgula = true;
+    l.c.trend.settings.UsarUE = true;
+    l.c.trend.archive.rowTime = 1.2;
     l.c.state.SP = 24.155;
     l.sim.vars.Write(21, 25.0);
     l.c.fields.COminText = l.c.fields.COmaxText = "62.5";
@@ -100,22 +101,14 @@ TEST(ControllerTrend, NextArchiveTakesTheNextFreeNumberAndContinuesTime) {
     EXPECT_EQ(l.folder.Read("PID1_1.txt"), "older");
 }
 
-TEST(ControllerTrend, ArchiveStateOfTheControls) {
+TEST(ControllerTrend, ArchiveWaitsForAFolderAndRunsOnce) {
     ArchivedLoop l;
     l.sim.trendArchiveFolder.clear();
     EXPECT_EQ(l.c.StartArchive(l.sim, l.files), ArchiveStart::NeedsFolder);
     l.sim.trendArchiveFolder = l.folder.path();
     l.Start();
-    EXPECT_TRUE(l.c.trendFields.CheckBox1);
-    EXPECT_FALSE(l.c.trendDisplay.archiveLockedControlsEnabled);
-    l.c.Timer1Tick();
-    EXPECT_TRUE(l.c.trendDisplay.Label21Visible);
     EXPECT_EQ(l.c.StartArchive(l.sim, l.files), ArchiveStart::Refused);
     l.Stop("PID1_1.txt");
-    EXPECT_FALSE(l.c.trendDisplay.Label21Visible);
-    EXPECT_TRUE(l.c.trendDisplay.archiveLockedControlsEnabled);
-    l.c.Timer1Tick();
-    EXPECT_FALSE(l.c.trendDisplay.Label21Visible);
 }
 
 TEST(ControllerTrend, ArchiveRefusedWithoutTag) {
@@ -129,9 +122,8 @@ TEST(ControllerTrend, UncreatableArchiveIsReported) {
     ArchivedLoop l;
     l.sim.trendArchiveFolder = l.folder.File("missing");
     EXPECT_EQ(l.c.StartArchive(l.sim, l.files), ArchiveStart::Failed);
-    EXPECT_EQ(l.c.archive.error, "I/O error: " + l.folder.File("missing/PID1_1.txt"));
-    EXPECT_FALSE(l.c.trendFields.CheckBox1);
-    EXPECT_TRUE(l.c.trendDisplay.archiveLockedControlsEnabled);
+    EXPECT_EQ(l.c.trend.archive.error, "I/O error: " + l.folder.File("missing/PID1_1.txt"));
+    EXPECT_FALSE(l.c.trend.archive.on());
     l.Step();  // the loop keeps running
 }
 
@@ -141,93 +133,63 @@ TEST(ControllerTrend, AutoScaleFromStoredPV) {
         l.sim.vars.Write(21, 40.0 + 20.0 * (i % 2));
         l.Step();
     }
-    l.c.trendFields.EscalaAuto = true;
+    l.c.trend.settings.EscalaAuto = true;
     l.Revalidate();
-    EXPECT_DOUBLE_EQ(l.c.trend.top(), 66.0);
-    EXPECT_DOUBLE_EQ(l.c.trend.bottom(), 36.0);
-    EXPECT_EQ(l.c.trendFields.eSupText, "66.0");
-    EXPECT_EQ(l.c.trendFields.eInfText, "36.0");
-    EXPECT_EQ(l.c.trendDisplay.axisLabels[0], "63");
-    EXPECT_EQ(l.c.trendDisplay.axisLabels[8], "39");
-    EXPECT_EQ(l.c.trend.At(l.c.trend.position()).points[0], 160);  // 60 % on 36..66
+    const TrendRing& ring = l.c.trend.ring;
+    EXPECT_DOUBLE_EQ(ring.top(), 66.0);
+    EXPECT_DOUBLE_EQ(ring.bottom(), 36.0);
+    EXPECT_EQ(ring.At(ring.position()).points[0], 160);  // 60 % on 36..66
 }
 
 TEST(ControllerTrend, AutoScaleOfAnEmptyTrendKeepsTheScale) {
     ControllerLoop l;
-    l.c.trendFields.EscalaAuto = true;
+    l.c.trend.settings.EscalaAuto = true;
     l.Revalidate();
-    EXPECT_EQ(l.c.trend.top(), 100.0);
-    EXPECT_EQ(l.c.trend.bottom(), 0.0);
-    EXPECT_EQ(l.c.trendFields.eSupText, "100.0");
+    EXPECT_EQ(l.c.trend.ring.top(), 100.0);
+    EXPECT_EQ(l.c.trend.ring.bottom(), 0.0);
 }
 
-TEST(ControllerTrend, ManualScaleIsAppliedOnlyWhenOrdered) {
+TEST(ControllerTrend, EngineeringScaleNeedsAnOrderedPairAndARange) {
     ControllerLoop l;
     l.Step();
-    l.c.trendFields.EscalaAuto = true;
-    l.c.trendFields.eSupText = "60";
-    l.c.trendFields.eInfText = "20";
-    l.c.ApplyManualScale();
-    EXPECT_FALSE(l.c.trendFields.EscalaAuto);
-    EXPECT_DOUBLE_EQ(l.c.trend.top(), 60.0);
-    EXPECT_EQ(l.c.trend.At(1).points[0], 100);  // PV 40 halfway up
-    EXPECT_EQ(l.c.trendDisplay.axisLabels[0], "56");
-    l.c.trendFields.eInfText = "70";
-    l.c.ApplyManualScale();
-    EXPECT_DOUBLE_EQ(l.c.trend.bottom(), 20.0);
-    l.c.trendFields.eInfText = "low";
-    l.c.ApplyManualScale();
-    EXPECT_DOUBLE_EQ(l.c.trend.bottom(), 20.0);
+    l.c.trend.SetEngineeringScale(60.0, 20.0, l.c.range());
+    EXPECT_DOUBLE_EQ(l.c.trend.ring.top(), 60.0);
+    EXPECT_EQ(l.c.trend.ring.At(1).points[0], 100);  // PV 40 halfway up
+    l.c.trend.SetEngineeringScale(60.0, 70.0, l.c.range());
+    EXPECT_DOUBLE_EQ(l.c.trend.ring.bottom(), 20.0);
+    l.c.trend.SetEngineeringScale(80.0, 10.0, EngineeringRange{5.0, 5.0});
+    EXPECT_DOUBLE_EQ(l.c.trend.ring.bottom(), 20.0);
+    l.c.trend.SetEngineeringScale(80.0, 10.0, EngineeringRange{100.0, 0.0});  // reversed range
+    EXPECT_DOUBLE_EQ(l.c.trend.ring.bottom(), 20.0);
 }
 
 TEST(ControllerTrend, ActuatorTrace) {
     ControllerLoop own;
     own.sim.vars.WriteActuator(1, 37.5);
     own.Step();
-    EXPECT_EQ(own.c.trend.At(1).points[3], 75);
+    EXPECT_EQ(own.c.trend.ring.At(1).points[3], 75);
 
     ControllerLoop other;
     other.c.fields.VariavelSelect = 4;  // M05: not a process output
     other.Revalidate();
     other.Step();
     other.Step();
-    EXPECT_EQ(other.c.trend.At(1).points[3], 2);
-    EXPECT_EQ(other.c.trend.At(2).points[3], 2);
+    EXPECT_EQ(other.c.trend.ring.At(1).points[3], 2);
+    EXPECT_EQ(other.c.trend.ring.At(2).points[3], 2);
 }
 
 TEST(ControllerTrend, PauseStopsSamplesButNotTheLoop) {
     ArchivedLoop l;
     l.Start();
     l.Step();
-    l.c.SpeedButton2Click();
-    EXPECT_TRUE(l.c.cursor.panelVisible);
+    l.c.trend.ring.paused = true;
     l.Step();
-    EXPECT_EQ(l.c.trend.position(), 1);
+    EXPECT_EQ(l.c.trend.ring.position(), 1);
     EXPECT_NEAR(l.sim.vars.Read(1), 60.2, 1e-12);
-    l.c.SpeedButton2Click();
+    l.c.trend.ring.paused = false;
     l.Step();
-    EXPECT_EQ(l.c.trend.position(), 2);
+    EXPECT_EQ(l.c.trend.ring.position(), 2);
     EXPECT_EQ(l.Stop("PID1_1.txt").size(), 3u);
-}
-
-TEST(ControllerTrend, CursorReadsSixPointsInTurn) {
-    ControllerLoop l;
-    l.c.ImageClick(100, 50);
-    EXPECT_EQ(l.c.cursor.labels[0], "Ponto 1:");  // not paused
-    l.c.trendFields.BaseTempoBox = 1;
-    l.c.SpeedButton2Click();
-    l.c.ImageClick(100, 50);
-    EXPECT_EQ(l.c.cursor.labels[0], "Ponto 1:  Y=75.0  X=30.0");
-    EXPECT_TRUE(l.c.cursor.markers[0].visible);
-    EXPECT_EQ(l.c.cursor.markers[0].labelX, 105);
-    EXPECT_EQ(l.c.cursor.markers[0].labelY, 38);
-    for (int i = 0; i < 5; ++i)
-        l.c.ImageClick(0, 200);
-    EXPECT_EQ(l.c.cursor.labels[5], "Ponto 6:  Y=0.0  X=0.0");
-    EXPECT_EQ(l.c.cursor.counter, 1);
-    l.c.CloseWindow();
-    EXPECT_FALSE(l.c.trend.paused);
-    EXPECT_EQ(l.c.cursor.labels[5], "Ponto 6:");
 }
 
 }  // namespace

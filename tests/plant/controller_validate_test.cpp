@@ -12,7 +12,7 @@ TEST(ControllerValidate, EmptyTagSkipsEveryOtherCheck) {
     c.fields.TagText = "";
     c.fields.KpText = "abc";
     EXPECT_EQ(c.Validate(sim), std::vector<std::string>{"Controlador 3: TAG não informado"});
-    EXPECT_FALSE(c.trendDisplay.CheckBox1Enabled);
+    EXPECT_EQ(c.tuning.tag, "");
 }
 
 TEST(ControllerValidate, MissingMeasuredVariableSkipsTheParameters) {
@@ -62,12 +62,10 @@ TEST(ControllerValidate, GoodConfigurationIsSilentAndLatched) {
     EXPECT_EQ(c.state.FFValue, 50.0);
     EXPECT_EQ(c.tuning.PVmax, 500.0);
     EXPECT_EQ(c.fields.UnidEng, "kPa");
-    EXPECT_EQ(c.faceplate.UnitEngSP, "kPa");
     EXPECT_EQ(c.state.Decimals, 1);
     EXPECT_EQ(sim.vars.Description(1), " MV PID1");
     EXPECT_EQ(sim.vars.Description(61), " SP PID1");
-    EXPECT_TRUE(c.trendDisplay.CheckBox1Enabled);
-    EXPECT_EQ(c.trendDisplay.Label21, "Saving 0.1s sampling");
+    EXPECT_EQ(c.tuning.tag, "PID1");
 }
 
 TEST(ControllerValidate, AppliesTheConfigurationDespiteFailures) {
@@ -80,9 +78,8 @@ TEST(ControllerValidate, AppliesTheConfigurationDespiteFailures) {
     EXPECT_EQ(c.Validate(sim).size(), 1u);
     EXPECT_EQ(c.tuning.Kc, 0.0);
     EXPECT_EQ(c.tuning.Acao, kRespostaReversa);
-    EXPECT_EQ(c.faceplate.Caption, "FIC-1");
+    EXPECT_EQ(c.tuning.tag, "FIC-1");
     EXPECT_TRUE(c.state.LocalMode);  // no remote setpoint available
-    EXPECT_EQ(c.faceplate.Label1, "L");
     EXPECT_EQ(sim.vars.Description(61), " SP FIC-1");
 }
 
@@ -90,10 +87,8 @@ TEST(ControllerValidate, DecimalsFollowTheRangeSpan) {
     struct Case {
         const char* max;
         int decimals;
-        const char* spText;  // SP 50 %
     };
-    for (Case k : {Case{"0.5", 4, "0.2500"}, Case{"1", 3, "0.500"}, Case{"10", 2, "5.00"},
-                   Case{"999", 1, "499.5"}, Case{"1000", 0, "500"}}) {
+    for (Case k : {Case{"0.5", 4}, Case{"1", 3}, Case{"10", 2}, Case{"999", 1}, Case{"1000", 0}}) {
         Simulation sim;
         sim.vars.SetAttribute(21, AttributeField::UeMax, k.max);
         Controller& c = sim.controllers.Fill(1);
@@ -101,23 +96,18 @@ TEST(ControllerValidate, DecimalsFollowTheRangeSpan) {
         c.state.SP = 50.0;
         c.Validate(sim);
         EXPECT_EQ(c.state.Decimals, k.decimals) << k.max;
-        EXPECT_EQ(c.faceplate.SPText, k.spText);
     }
 }
 
-TEST(ControllerValidate, RemoteSetpointWidensTheFaceplate) {
+TEST(ControllerValidate, RemoteSetpointIsLatched) {
     Simulation sim;
     Controller& c = sim.controllers.Fill(1);
     c.fields.CheckSPR = true;
     c.Validate(sim);
-    EXPECT_TRUE(c.faceplate.LocalRemotoBTN);
-    EXPECT_EQ(c.faceplate.SetPointBarWidth, 15);
-    EXPECT_EQ(c.faceplate.SetPointBarLeft, 20);
+    EXPECT_TRUE(c.tuning.remoteAvailable);
     c.fields.CheckSPR = false;
     c.Validate(sim);
-    EXPECT_FALSE(c.faceplate.LocalRemotoBTN);
-    EXPECT_EQ(c.faceplate.SetPointBarWidth, 22);
-    EXPECT_EQ(c.faceplate.SetPointBarLeft, 14);
+    EXPECT_FALSE(c.tuning.remoteAvailable);
 }
 
 TEST(ControllerValidate, KeepsTheDynamicState) {

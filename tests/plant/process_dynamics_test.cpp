@@ -120,7 +120,7 @@ TEST(DeadTime, NegativeAtRunTimeRemovesTheDelay) {
 TEST(Clamp, StateHeldAt100UnlessDisabled) {
     Plant on, off;
     on.block.fields.LText = off.block.fields.LText = "1";
-    off.block.fields.CheckBox1 = true;
+    off.block.fields.clampDisabled = true;
     on.Validate();
     off.Validate();
     for (int k = 0; k < 200; ++k) {
@@ -146,7 +146,7 @@ TEST(Clamp, GainTwoActsAfterTheClamp) {
 
 TEST(Integrator, GrowsByOnePerTickUntilTheClamp) {
     Plant plant;
-    plant.block.fields.ComboBox2 = kIntegrator;
+    plant.block.fields.transferType = kIntegrator;
     plant.Validate();
     for (int k = 1; k <= 100; ++k)
         ASSERT_NEAR(plant.Tick(10.0), k, 1e-9);
@@ -156,7 +156,7 @@ TEST(Integrator, GrowsByOnePerTickUntilTheClamp) {
 
 TEST(Integrator, InconsistentGainFreezesIt) {
     Plant plant;
-    plant.block.fields.ComboBox2 = kIntegrator;
+    plant.block.fields.transferType = kIntegrator;
     plant.Validate();
     for (int k = 0; k < 5; ++k)
         plant.Tick(10.0);
@@ -168,7 +168,7 @@ TEST(Integrator, InconsistentGainFreezesIt) {
 
 TEST(Underdamped, StepOvershootsAndSettlesAtInputTimesGain) {
     Plant plant;
-    plant.block.fields.ComboBox2 = kUnderdamped;
+    plant.block.fields.transferType = kUnderdamped;
     plant.block.fields.GanhoText = "2";
     plant.Validate();
     double peak = 0;
@@ -183,7 +183,7 @@ TEST(Underdamped, StepOvershootsAndSettlesAtInputTimesGain) {
 
 TEST(Underdamped, ZeroCyclesIsCriticallyDampedAndZeroPeriodPassesThrough) {
     Plant damped;
-    damped.block.fields.ComboBox2 = kUnderdamped;
+    damped.block.fields.transferType = kUnderdamped;
     damped.block.fields.NCText = "0";
     EXPECT_EQ(damped.block.Validate(damped.sim).size(), 1u);
     double peak = 0;
@@ -193,7 +193,7 @@ TEST(Underdamped, ZeroCyclesIsCriticallyDampedAndZeroPeriodPassesThrough) {
     EXPECT_NEAR(damped.sim.vars.Read(21), 40.0, 1e-6);
 
     Plant instant;
-    instant.block.fields.ComboBox2 = kUnderdamped;
+    instant.block.fields.transferType = kUnderdamped;
     instant.block.fields.PeriodoText = "0";
     instant.Validate();
     EXPECT_EQ(instant.Tick(40.0), 40.0);
@@ -201,7 +201,7 @@ TEST(Underdamped, ZeroCyclesIsCriticallyDampedAndZeroPeriodPassesThrough) {
 
 TEST(LeadLag, LeadKicksThenSettles) {
     Plant plant;
-    plant.block.fields.ComboBox2 = kLeadLag;
+    plant.block.fields.transferType = kLeadLag;
     plant.block.fields.LEAD = "2";
     plant.block.fields.LAG = "1";
     plant.Validate();
@@ -216,7 +216,7 @@ TEST(ZeroDenominators, StagesPassTheirInputThrough) {
          {std::tuple{kOverdamped, 0, "-0.05"}, std::tuple{kOverdamped, 1, "-0.1"},
           std::tuple{kLeadLag, 2, "-0.1"}}) {
         Plant plant;
-        plant.block.fields.ComboBox2 = type;
+        plant.block.fields.transferType = type;
         plant.block.fields.LText = field == 0 ? text : "0";
         plant.block.fields.Ctext = field == 1 ? text : "0";
         plant.block.fields.LAG = field == 2 ? text : "0";
@@ -228,11 +228,11 @@ TEST(ZeroDenominators, StagesPassTheirInputThrough) {
 
 TEST(TypeChange, ContinuesFromTheSharedState) {
     Plant plant;
-    plant.block.fields.ComboBox2 = kIntegrator;
+    plant.block.fields.transferType = kIntegrator;
     plant.Validate();
     for (int k = 0; k < 5; ++k)
         plant.Tick(10.0);
-    plant.block.fields.ComboBox2 = kLeadLag;
+    plant.block.fields.transferType = kLeadLag;
     plant.block.fields.LAG = "10";
     plant.Validate();
     EXPECT_NEAR(plant.Tick(0.0), 5.0 * 10.0 / 10.1, 1e-9);
@@ -240,7 +240,7 @@ TEST(TypeChange, ContinuesFromTheSharedState) {
 
 TEST(TypeChange, UnlistedTypePassesTheClampedInput) {
     Plant plant;
-    plant.block.fields.ComboBox2 = 7;
+    plant.block.fields.transferType = 7;
     plant.Validate();
     EXPECT_EQ(plant.Tick(60.0), 60.0);
     EXPECT_EQ(plant.Tick(160.0), 100.0);
@@ -255,28 +255,13 @@ TEST(Outputs, SlotAddressesAndActuatorTable) {
     ProcessBlock block(22);
     block.fields.LText = "0";
     block.fields.EntradaSelect = 2;
-    block.fields.ComboBox1 = kCurveQuickOpen;
+    block.fields.gainCurve = kCurveQuickOpen;
     ASSERT_TRUE(block.Validate(sim).empty());
     sim.vars.Write(3, 0.0);
     block.Compute(sim);
     EXPECT_NEAR(sim.vars.Read(122), -2.8065, 5e-5) << "the actuator chain is not clamped";
     EXPECT_EQ(sim.vars.Read(72), 0.0) << "the dynamic state is";
     EXPECT_EQ(block.state.X0, 0.0);
-}
-
-TEST(Outputs, LabelsRefreshOnlyOutsideBatchMode) {
-    Plant plant;
-    plant.block.fields.LText = "0";
-    plant.Validate();
-    plant.sim.batch = true;
-    plant.Tick(12.345);
-    EXPECT_EQ(plant.block.display.Label36, "0.00");
-    EXPECT_EQ(plant.block.display.Label12, "0.00");
-    plant.sim.batch = false;
-    plant.Tick(12.345);
-    EXPECT_EQ(plant.block.display.Label36, "12.35");
-    EXPECT_EQ(plant.block.display.Label26, "12.35");
-    EXPECT_EQ(plant.block.display.Label12, "12.35");
 }
 
 }  // namespace

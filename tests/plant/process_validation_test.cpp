@@ -18,23 +18,11 @@ TEST(ProcessValidation, DefaultsPassAndSetTheIdentity) {
     block.fields.DescricaoText = "Vazão de vapor";
     EXPECT_TRUE(block.Validate(sim).empty());
     EXPECT_EQ(sim.vars.Description(21), "Vazão de vapor");
-    EXPECT_EQ(block.display.Label9, "FT-101 Vazão de vapor");
-    EXPECT_EQ(block.display.Label22, "(M21)");
-    EXPECT_EQ(block.display.Label2, "(M101)");
-    EXPECT_EQ(block.display.Caption, "Vazão de vapor");
+    ASSERT_TRUE(block.latched.identity);
+    EXPECT_EQ(block.latched.identity->tag, "FT-101");
+    EXPECT_EQ(block.latched.identity->description, "Vazão de vapor");
     EXPECT_EQ(block.latched.gainExpression, "1");
     EXPECT_EQ(block.latched.deadTimeExpression, "0");
-}
-
-TEST(ProcessValidation, UpperSlotsNameTheirAddresses) {
-    Simulation sim;
-    ProcessBlock block(22);
-    block.fields.TempoMorto = "-1";
-    EXPECT_EQ(block.Validate(sim), Messages{"Processo 72: Tempo Morto inválido"});
-    block.fields.TempoMorto = "0";
-    EXPECT_TRUE(block.Validate(sim).empty());
-    EXPECT_EQ(block.display.Label22, "(M72)");
-    EXPECT_EQ(block.display.Label2, "(M122)");
 }
 
 TEST(ProcessValidation, FailureLatchesButLeavesTheIdentity) {
@@ -44,8 +32,8 @@ TEST(ProcessValidation, FailureLatchesButLeavesTheIdentity) {
     block.fields.TempoMorto = "-1";
     EXPECT_EQ(block.Validate(sim), Messages{"Processo 21: Tempo Morto inválido"});
     EXPECT_EQ(block.latched.deadTimeExpression, "-1");
-    EXPECT_EQ(block.display.Caption, "Processo");
-    EXPECT_EQ(block.display.Label22, "");
+    EXPECT_TRUE(block.latched.validated);
+    EXPECT_FALSE(block.latched.identity);
     EXPECT_EQ(sim.vars.Description(21), "");
 }
 
@@ -89,7 +77,7 @@ TEST(ProcessValidation, TypeZeroReportsEveryFailureInOrder) {
 TEST(ProcessValidation, UnderdampedChecksCyclesAndPeriod) {
     Simulation sim;
     ProcessBlock block(1);
-    block.fields.ComboBox2 = kUnderdamped;
+    block.fields.transferType = kUnderdamped;
     block.fields.LText = "bad";  // not checked for type 1
     block.fields.NCText = "0";
     EXPECT_EQ(block.Validate(sim), Messages{"Processo 21: NCn inválido"});
@@ -108,7 +96,7 @@ TEST(ProcessValidation, UnderdampedChecksCyclesAndPeriod) {
 TEST(ProcessValidation, LeadLagChecksLagBeforeLead) {
     Simulation sim;
     ProcessBlock block(1);
-    block.fields.ComboBox2 = kLeadLag;
+    block.fields.transferType = kLeadLag;
     block.fields.LEAD = "?";
     block.fields.LAG = "!";
     EXPECT_EQ(block.Validate(sim),
@@ -133,7 +121,7 @@ TEST(ProcessValidation, CurvePositionsOutsideTheFirstFourGiveS2) {
     Simulation sim;
     ProcessBlock block(1);
     for (auto [position, curve] : {std::pair{3, 3}, {0, 0}, {4, 4}, {-1, 4}, {9, 4}}) {
-        block.fields.ComboBox1 = position;
+        block.fields.gainCurve = position;
         EXPECT_TRUE(block.Validate(sim).empty());
         EXPECT_EQ(block.latched.actuator.curve, curve) << position;
     }
@@ -143,11 +131,11 @@ TEST(ProcessValidation, IntegratorStartValueOnlyWhenArmed) {
     Simulation sim;
     ProcessBlock block(1);
     block.fields.ValorInicialText = "25";
-    block.InitialValueEdited();
+    block.state.InitPending = true;
     EXPECT_TRUE(block.Validate(sim).empty());
     EXPECT_TRUE(block.state.InitPending) << "waits for a validation with the integrator";
     EXPECT_EQ(block.state.transfer.Y1old, 0.0);
-    block.fields.ComboBox2 = kIntegrator;
+    block.fields.transferType = kIntegrator;
     EXPECT_TRUE(block.Validate(sim).empty());
     EXPECT_FALSE(block.state.InitPending);
     EXPECT_EQ(block.state.transfer.Y1old, 25.0);
@@ -182,48 +170,16 @@ TEST(ProcessFields, LiveFieldsActAtOnceLatchedOnesAfterValidation) {
     EXPECT_NEAR(sim.vars.Read(101), 39.0, 1e-9) << "the rate limit is live";
 }
 
-TEST(ProcessWindow, EditAndApplyStates) {
+TEST(ProcessValidation, ApplyReloadsTheDescriptionAsStored) {
     Simulation sim;
     ProcessBlock block(2);
-    block.MarkApplied();
     block.fields.DescricaoText = std::string(300, 'a');
-    block.FieldEdited();
-    EXPECT_TRUE(block.display.AtualizarEnabled);
-    EXPECT_FALSE(block.display.SairEnabled);
-    EXPECT_TRUE(block.Atualizar(sim).empty());
-    EXPECT_FALSE(block.display.AtualizarEnabled);
-    EXPECT_TRUE(block.display.SairEnabled);
+    EXPECT_TRUE(block.Apply(sim).empty());
     EXPECT_EQ(block.fields.DescricaoText, std::string(255, 'a')) << "reloaded from M22";
-
     block.fields.GanhoText = "x";
-    block.TypeChanged(kLeadLag);
-    EXPECT_EQ(block.fields.ComboBox2, kLeadLag);
-    EXPECT_EQ(block.Atualizar(sim), Messages{"Processo 22: Ganho inválido"});
-    EXPECT_TRUE(block.display.AtualizarEnabled) << "stays edited after a failure";
-    EXPECT_FALSE(block.display.SairEnabled);
-
-    block.MarkApplied();
-    block.InitialValueEdited();
-    EXPECT_TRUE(block.display.AtualizarEnabled);
-    EXPECT_TRUE(block.display.SairEnabled) << "the start value leaves exit alone";
-
-    sim.vars.SetDescription(22, "outra");
-    block.Activate(sim);
-    EXPECT_EQ(block.fields.DescricaoText, "outra");
-}
-
-TEST(ProcessWindow, FirstEnglishActivationTranslatesTheCaption) {
-    Simulation sim;
-    sim.language = Language::English;
-    ProcessBlock block(1);
-    block.fields.DescricaoText = "Nível";
-    ASSERT_TRUE(block.Validate(sim).empty());
-    block.Activate(sim);
-    EXPECT_TRUE(block.display.EnglishApplied);
-    EXPECT_EQ(block.display.Caption, "Process");
-    ASSERT_TRUE(block.Atualizar(sim).empty());
-    block.Activate(sim);
-    EXPECT_EQ(block.display.Caption, "Nível") << "translated once; then follows the description";
+    block.fields.DescricaoText = "b";
+    EXPECT_EQ(block.Apply(sim), Messages{"Processo 22: Ganho inválido"});
+    EXPECT_EQ(block.fields.DescricaoText, "b");
 }
 
 }  // namespace

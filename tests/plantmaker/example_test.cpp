@@ -103,7 +103,7 @@ TEST(Builders, FieldTextsAsTheWindowsWouldHoldThem) {
     EXPECT_EQ(vars.Attribute(31, AttributeField::UeMax), "0.125");  // two decimals would round
     ex.Process(1, "LL-1").Underdamped(1.5, 20).Integrator();
     const ProcessFields& f = ex.project().sim.processes.Get(1)->fields;
-    EXPECT_EQ(f.ComboBox2, kIntegrator);  // the last type set wins
+    EXPECT_EQ(f.transferType, kIntegrator);  // the last type set wins
     EXPECT_EQ(f.NCText, "1.5");
     EXPECT_EQ(f.PeriodoText, "20");
 }

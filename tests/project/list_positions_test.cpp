@@ -91,7 +91,7 @@ TEST_F(ListPositions, ControllerRadioGroupsTakeTheirDefaults) {
 
 TEST_F(ListPositions, RecorderTimeBaseTakesTheFirst) {
     LoadDamaged({{"", "{R/09} Ind Lista Base Tempo:", "3", "0"}});
-    EXPECT_EQ(loaded_.sim.recorders.Get(2)->fields.BaseTempoBox, 0);
+    EXPECT_EQ(loaded_.sim.recorders.Get(2)->trend.settings.BaseTempoBox, 0);
 }
 
 TEST_F(ListPositions, AnimatedTextTypeTakesScalar) {
@@ -123,8 +123,8 @@ TEST_F(ListPositions, AZeroOneChoiceBeyondItsTwoEntriesSelectsNothingAndOutputsZ
 TEST_F(ListPositions, ProcessCurveAndTypeTakeTheirDefaults) {
     // Without a selection the curve ran as the last one while the list showed none.
     LoadDamaged({{"", "{P71/10} Tipo Valv:", "5", "0"}, {"", "{P22/14} Tipo FT:", "-2", "0"}});
-    EXPECT_EQ(loaded_.sim.processes.Get(21)->fields.ComboBox1, kCurveLinear);
-    EXPECT_EQ(loaded_.sim.processes.Get(2)->fields.ComboBox2, kOverdamped);
+    EXPECT_EQ(loaded_.sim.processes.Get(21)->fields.gainCurve, kCurveLinear);
+    EXPECT_EQ(loaded_.sim.processes.Get(2)->fields.transferType, kOverdamped);
 }
 
 TEST_F(ListPositions, VariableListsSelectNothing) {

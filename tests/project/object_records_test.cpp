@@ -47,12 +47,9 @@ TEST(ControllerRecord, TextsAsTypedAndStatesAsFixedTwoDecimals) {
 
     Simulation other;
     Controller& back = other.controllers.Fill(3);
-    back.ConfigEdited();
     LineReader in = Reader(lines);
     ReadControllerRecord(back, other, in);
-    EXPECT_FALSE(back.faceplate.btnatualiza);
-    EXPECT_TRUE(back.faceplate.ConfigBTN);
-    EXPECT_TRUE(back.faceplate.SPRSelectEnabled);
+    EXPECT_TRUE(back.fields.CheckSPR);
     EXPECT_EQ(back.fields.KpText, "2,5");
     EXPECT_EQ(back.state.SP, 42.5);
     EXPECT_EQ(back.state.Erroant, -0.5);
@@ -161,14 +158,14 @@ TEST(ProcessRecord, ListPositionsBeyondTheListsTakeTheDefaults) {
     lines[14] = "{P21/14} Tipo FT:3";
     LineReader in = Reader(lines);
     ReadProcessRecord(b, sim, in);
-    EXPECT_EQ(b.fields.ComboBox1, kCurveS2);
-    EXPECT_EQ(b.fields.ComboBox2, kIntegrator);
+    EXPECT_EQ(b.fields.gainCurve, kCurveS2);
+    EXPECT_EQ(b.fields.transferType, kIntegrator);
     lines[10] = "{P21/10} Tipo Valv:5";
     lines[14] = "{P21/14} Tipo FT:-1";
     LineReader again = Reader(lines);
     ReadProcessRecord(b, sim, again);
-    EXPECT_EQ(b.fields.ComboBox1, kCurveLinear);
-    EXPECT_EQ(b.fields.ComboBox2, kOverdamped);
+    EXPECT_EQ(b.fields.gainCurve, kCurveLinear);
+    EXPECT_EQ(b.fields.transferType, kOverdamped);
 }
 
 // The ring position is not stored: the whole ring takes the last delayed value, so a block with
@@ -241,7 +238,7 @@ TEST(CalcRecord, TheLoadedBlocksOutputStandsBeforeTheFirstPass) {
 TEST(RecorderRecord, Recorder2HeaderAndABilingualPenLabel) {
     Simulation sim;
     TrendRecorder& r = sim.recorders.Fill(2);
-    r.fields.Edit1 = "Vazão|Flow";
+    r.fields.penText1 = "Vazão|Flow";
     std::vector<std::string> lines = Written([&](LineWriter& out) { WriteRecorderRecord(r, out); });
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "=====<<<REGISTRADOR:202>>>=====");
@@ -255,7 +252,7 @@ TEST(RecorderRecord, Recorder2HeaderAndABilingualPenLabel) {
         TrendRecorder& back = other.recorders.Fill(2);
         LineReader in = Reader(lines);
         ReadRecorderRecord(back, other, in);
-        EXPECT_EQ(back.fields.Edit1, language == Language::English ? "Flow" : "Vazão");
+        EXPECT_EQ(back.fields.penText1, language == Language::English ? "Flow" : "Vazão");
     }
 }
 

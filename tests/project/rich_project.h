@@ -55,7 +55,7 @@ inline ProcessBlock& AddProcess(Project& p, int slot, int type, int input) {
     b.fields.TagText = "P" + std::to_string(slot);
     b.fields.DescricaoText = "Processo " + std::to_string(slot);
     b.fields.EntradaSelect = input - 1;
-    b.fields.ComboBox2 = type;
+    b.fields.transferType = type;
     PlaceMarker(p.workspace.processes[static_cast<size_t>(slot - 1)], b.fields.TagText, 39,
                 2 + 39 * (slot - 1));
     return b;
@@ -66,7 +66,7 @@ inline void AddProcesses(Project& p) {
     flow.fields.TempoMorto = "1.5";
     flow.fields.GanhoText = "1.2";
     flow.fields.Ctext = "3";
-    flow.fields.ComboBox1 = kCurveLinear;
+    flow.fields.gainCurve = kCurveLinear;
     ProcessBlock& oscillating = AddProcess(p, 21, kUnderdamped, 81);
     oscillating.fields.NCText = "1.5";
     oscillating.fields.PeriodoText = "20";
@@ -79,7 +79,7 @@ inline void AddProcesses(Project& p) {
     leadLag.fields.tal = "2";
     ProcessBlock& level = AddProcess(p, 3, kIntegrator, 21);
     level.fields.GanhoText = "0.05";
-    level.fields.CheckBox1 = true;
+    level.fields.clampDisabled = true;
     p.sim.processes.ForEach([&](ProcessBlock& b) { b.Validate(p.sim); });
 }
 
@@ -101,15 +101,14 @@ inline void AddCalcs(Project& p) {
 inline void AddDisplays(Project& p) {
     Simulation& sim = p.sim;
     TrendRecorder& r = sim.recorders.Fill(2);
-    r.BuildLists(sim.vars);
     r.fields.TagText = "TR-2";
     r.fields.DescricaoText = "Vazões";
     r.fields.Variavel1Select = 20;
     r.fields.Variavel2Select = 60;
     r.fields.Variavel3Select = TrendRecorder::kNenhum;
-    r.fields.Edit1 = "Vazão";
-    r.fields.BaseTempoBox = 2;
-    r.Refresh(sim);
+    r.fields.penText1 = "Vazão";
+    r.trend.settings.BaseTempoBox = 2;
+    r.Rescale(sim);
     PlaceMarker(p.workspace.recorders[1], "TR-2", 3, 555);
 
     AnimatedText& scalar = sim.texts.Fill(10);

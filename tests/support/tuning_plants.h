@@ -44,15 +44,15 @@ inline void AddNoise(Simulation& sim, const PlantSpec& s) {
 inline void AddProcess(Simulation& sim, const PlantSpec& s) {
     ProcessBlock& p = sim.processes.Fill(1);
     p.fields.TagText = "P-1";
-    p.fields.ComboBox2 = s.type;
+    p.fields.transferType = s.type;
     p.fields.GanhoText = s.gain;
     p.fields.LText = s.T1;
     p.fields.Ctext = s.T2;
     p.fields.TempoMorto = s.deadTime;
-    p.fields.ComboBox1 = s.curve;
+    p.fields.gainCurve = s.curve;
     p.fields.tal = s.actuatorLag;
     p.fields.ValorInicialText = "50";
-    p.InitialValueEdited();
+    p.state.InitPending = true;
     if (s.input == "M01") {
         p.fields.EntradaSelect = 0;
     } else {

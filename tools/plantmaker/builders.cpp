@@ -167,28 +167,28 @@ ProcessBuilder& ProcessBuilder::Input(int address) {
 }
 
 ProcessBuilder& ProcessBuilder::Lag(Expr t1, Expr t2) {
-    p_.fields.ComboBox2 = kOverdamped;
+    p_.fields.transferType = kOverdamped;
     p_.fields.LText = t1.text();
     p_.fields.Ctext = t2.text();
     return *this;
 }
 
 ProcessBuilder& ProcessBuilder::Underdamped(Expr cycles, Expr period) {
-    p_.fields.ComboBox2 = kUnderdamped;
+    p_.fields.transferType = kUnderdamped;
     p_.fields.NCText = cycles.text();
     p_.fields.PeriodoText = period.text();
     return *this;
 }
 
 ProcessBuilder& ProcessBuilder::LeadLag(Expr lead, Expr lag) {
-    p_.fields.ComboBox2 = kLeadLag;
+    p_.fields.transferType = kLeadLag;
     p_.fields.LEAD = lead.text();
     p_.fields.LAG = lag.text();
     return *this;
 }
 
 ProcessBuilder& ProcessBuilder::Integrator() {
-    p_.fields.ComboBox2 = kIntegrator;
+    p_.fields.transferType = kIntegrator;
     return *this;
 }
 
@@ -203,7 +203,7 @@ ProcessBuilder& ProcessBuilder::DeadTime(Expr seconds) {
 }
 
 ProcessBuilder& ProcessBuilder::Curve(int curve) {
-    p_.fields.ComboBox1 = curve;
+    p_.fields.gainCurve = curve;
     return *this;
 }
 
@@ -228,7 +228,7 @@ ProcessBuilder& ProcessBuilder::Stiction(Expr percent) {
 }
 
 ProcessBuilder& ProcessBuilder::NoClamp() {
-    p_.fields.CheckBox1 = true;
+    p_.fields.clampDisabled = true;
     return *this;
 }
 
@@ -297,7 +297,7 @@ RecorderBuilder& RecorderBuilder::Pen(int k, int address, const std::string& pt,
                                       const std::string& en) {
     TrendRecorderFields& f = r_.fields;
     int* select[] = {&f.Variavel1Select, &f.Variavel2Select, &f.Variavel3Select};
-    std::string* label[] = {&f.Edit1, &f.Edit2, &f.Edit3};
+    std::string* label[] = {&f.penText1, &f.penText2, &f.penText3};
     if (k < 1 || k > 3) return *this;
     *select[k - 1] = address - 1;
     *label[k - 1] = Bilingual(pt, en);
@@ -305,7 +305,7 @@ RecorderBuilder& RecorderBuilder::Pen(int k, int address, const std::string& pt,
 }
 
 RecorderBuilder& RecorderBuilder::TimeBase(int position) {
-    r_.fields.BaseTempoBox = position;
+    r_.trend.settings.BaseTempoBox = position;
     return *this;
 }
 

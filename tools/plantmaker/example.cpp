@@ -158,10 +158,7 @@ std::vector<std::string> Example::Validate() {
         t.ChooseVariable(sim, t.fields.ComboBox1);
         if (!t.Apply(sim)) problems.push_back("Texto " + std::to_string(t.number()) + " refused");
     });
-    sim.recorders.ForEach([&](TrendRecorder& r) {
-        r.BuildLists(sim.vars);
-        r.Refresh(sim);
-    });
+    sim.recorders.ForEach([&](TrendRecorder& r) { r.Rescale(sim); });
     return problems;
 }
 

@@ -152,7 +152,7 @@ std::vector<std::string> Example::Validate() {
     });
     sim.generator().Apply(sim);
     sim.processes.ForEach([&](ProcessBlock& p) { Append(problems, p.Validate(sim)); });
-    sim.calcs.ForEach([&](CalcBlock& c) { Append(problems, c.UpdateClicked(sim)); });
+    sim.calcs.ForEach([&](CalcBlock& c) { Append(problems, c.Apply(sim)); });
     sim.controllers.ForEach([&](vork::Controller& c) { Append(problems, c.Validate(sim)); });
     sim.texts.ForEach([&](AnimatedText& t) {
         t.ChooseVariable(sim, t.fields.ComboBox1);

@@ -288,8 +288,9 @@ void Example::CheckLoad(std::vector<std::string>& problems) {
     for (Footprint& f : footprints_) {
         AnimatedText* text = f.kind == FootprintKind::Text ? loaded.sim.texts.Get(f.slot) : nullptr;
         if (!text) continue;
-        text->Evaluate(loaded.sim);
-        f.symbol = text->display.Label1;
+        // A text with nothing to show keeps its label's first caption.
+        std::optional<AnimatedTextResult> shown = text->Evaluate(loaded.sim);
+        f.symbol = shown ? shown->text : "=";
     }
 }
 

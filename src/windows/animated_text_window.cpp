@@ -1,0 +1,119 @@
+#include "windows/animated_text_window.h"
+
+#include "project/project.h"
+#include "project/workspace_refresh.h"
+
+namespace vork {
+
+const std::array<WindowText, 13> kAnimatedTextWindowTexts = {{
+    {"caption", "TEXTO", "Animated text"},
+    {"Label2", "Descrição:", "Description:"},
+    {"Tipo", "Tipo:", "Type"},
+    {"Tipo/0", "Escalar", "Escalar"},
+    {"Tipo/1", "Binário", "Binary"},
+    {"Tipo/2", "Equação", "Equation"},
+    {"Label6", "Unid. Eng.:", "Eng.Unit:"},
+    {"Label8", "Faixa min:", "Min Span:"},
+    {"Label7", "Faixa máx:", "Max Span:"},
+    {"Label10", "Alarme Baixo:", "Low Alarm:"},
+    {"Label9", "Alarme Alto:", "High Alarm:"},
+    {"hint:ComboBox1", "Variável para exibição", "Variable to show"},
+    {"hint:FuncaoTr",
+     "Se tipo BINARIO, inserir respectivos textos para valores 0 e 1 separados pelo caracter /",
+     "If binary type, insert text for 0 and 1 values split by / caracter"},
+}};
+
+// In English mode activation captions Label3 "Equation" whatever the type; a type click sets the
+// Portuguese caption again.
+constexpr const char* kEnglishSourceCaption = "Equation";
+
+AnimatedTextLayout AnimatedTextWindow::Layout(AnimatedTextType type) {
+    switch (type) {
+        case AnimatedTextType::Binary:
+            return {true, false, false, false, true, "<Texto>"};
+        case AnimatedTextType::Equation:
+            return {false, true, false, false, true, "Equação"};
+        case AnimatedTextType::Scalar:
+            break;
+    }
+    return {true, true, true, true, false, "Variável"};
+}
+
+AnimatedTextWindow::AnimatedTextWindow(Project& project, int slot)
+    : project_(project), slot_(slot) {
+    const AnimatedText* t = text();
+    if (!t) return;
+    if (t->applied.accepted) display_.descriptionHeader = t->fields.DescricaoText;
+    display_.sourceCaption = Layout(t->type()).sourceCaption;
+}
+
+AnimatedText* AnimatedTextWindow::text() const {
+    return project_.sim.texts.Get(slot_);
+}
+
+std::vector<std::string> AnimatedTextWindow::variableList() const {
+    return project_.sim.vars.LongPickList();
+}
+
+void AnimatedTextWindow::Edit(const std::function<void(AnimatedTextFields&)>& edit) {
+    AnimatedText* t = text();
+    if (!t) return;
+    edit(t->fields);
+    project_.MarkModified();
+}
+
+void AnimatedTextWindow::SetSpanMax(const std::string& value) {
+    Edit([&](AnimatedTextFields& f) { f.Edit1 = f.Edit2 = value; });
+}
+
+void AnimatedTextWindow::SetSpanMin(const std::string& value) {
+    Edit([&](AnimatedTextFields& f) { f.Edit4 = f.Edit3 = value; });
+}
+
+void AnimatedTextWindow::SetDecimals(int decimals) {
+    if (AnimatedText* t = text()) t->SetDecimals(decimals);
+}
+
+void AnimatedTextWindow::ChooseType(int position) {
+    Edit([&](AnimatedTextFields& f) { f.Tipo = position; });
+    if (const AnimatedText* t = text()) display_.sourceCaption = Layout(t->type()).sourceCaption;
+}
+
+void AnimatedTextWindow::ChooseVariable(int position) {
+    AnimatedText* t = text();
+    if (!t) return;
+    t->ChooseVariable(project_.sim, position);
+    project_.MarkModified();
+}
+
+void AnimatedTextWindow::Activate() {
+    if (project_.sim.language != Language::English) return;
+    textLanguage_ = Language::English;
+    display_.sourceCaption = kEnglishSourceCaption;
+}
+
+void AnimatedTextWindow::Show() {
+    open_ = true;
+    Refresh();
+}
+
+void AnimatedTextWindow::Leave() {
+    open_ = false;
+    AnimatedText* t = text();
+    if (!t || !t->Apply(project_.sim)) return;
+    display_.descriptionHeader = t->fields.DescricaoText;
+    RefreshWorkspace(project_.workspace, project_.sim);
+}
+
+void AnimatedTextWindow::Refresh() {
+    AnimatedText* t = text();
+    if (!t) return;
+    if (std::optional<AnimatedTextResult> result = t->Evaluate(project_.sim))
+        display_.result = *result;
+}
+
+void AnimatedTextWindow::Ticked(bool displayRefreshed) {
+    if (open_ && displayRefreshed) Refresh();
+}
+
+}  // namespace vork

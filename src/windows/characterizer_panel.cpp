@@ -1,0 +1,34 @@
+#include "windows/characterizer_panel.h"
+
+#include "project/project.h"
+
+namespace vork {
+
+const std::array<WindowText, 4> kCharacterizerPanelTexts = {{
+    {"Label34", "Linearizador", "Characterizer"},
+    {"Label30", "End. Entrada:", "Input Ad.:"},
+    {"Label31", "End.Saída:", "Output Ad.:"},
+    {"Lin1Ativar", "Ativar", "Enable"},
+}};
+
+const CharacterizerFields& CharacterizerPanel::fields() const {
+    return project_.sim.characterizer().fields;
+}
+
+std::string CharacterizerPanel::outputAddressText() const {
+    return "M" + std::to_string(Characterizer::kOutput);
+}
+
+std::vector<std::string> CharacterizerPanel::inputList() const {
+    return project_.sim.vars.ShortPickList();
+}
+
+Language CharacterizerPanel::textLanguage() const {
+    return project_.sim.language;
+}
+
+void CharacterizerPanel::Edit(const std::function<void(CharacterizerFields&)>& edit) {
+    edit(project_.sim.characterizer().fields);
+}
+
+}  // namespace vork

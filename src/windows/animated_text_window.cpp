@@ -1,5 +1,7 @@
 #include "windows/animated_text_window.h"
 
+#include <stdexcept>
+
 #include "project/project.h"
 #include "project/workspace_refresh.h"
 
@@ -23,9 +25,13 @@ const std::array<WindowText, 13> kAnimatedTextWindowTexts = {{
      "If binary type, insert text for 0 and 1 values split by / caracter"},
 }};
 
+namespace {
+
 // In English mode activation captions Label3 "Equation" whatever the type; a type click sets the
 // Portuguese caption again.
 constexpr const char* kEnglishSourceCaption = "Equation";
+
+}  // namespace
 
 AnimatedTextLayout AnimatedTextWindow::Layout(AnimatedTextType type) {
     switch (type) {
@@ -41,24 +47,27 @@ AnimatedTextLayout AnimatedTextWindow::Layout(AnimatedTextType type) {
 
 AnimatedTextWindow::AnimatedTextWindow(Project& project, int slot)
     : project_(project), slot_(slot) {
-    const AnimatedText* t = text();
-    if (!t) return;
-    if (t->applied.accepted) display_.descriptionHeader = t->fields.DescricaoText;
-    display_.sourceCaption = Layout(t->type()).sourceCaption;
+    const AnimatedText& t = text();
+    if (t.applied.accepted) descriptionHeader = t.fields.DescricaoText;
+    sourceCaption = Layout(t.type()).sourceCaption;
 }
 
-AnimatedText* AnimatedTextWindow::text() const {
-    return project_.sim.texts.Get(slot_);
+AnimatedText& AnimatedTextWindow::Text() const {
+    AnimatedText* t = project_.sim.texts.Get(slot_);
+    if (!t) throw std::logic_error("the text's slot is empty");
+    return *t;
 }
 
 std::vector<std::string> AnimatedTextWindow::variableList() const {
     return project_.sim.vars.LongPickList();
 }
 
+void AnimatedTextWindow::Refresh() {
+    if (std::optional<AnimatedTextResult> shown = Text().Evaluate(project_.sim)) result = *shown;
+}
+
 void AnimatedTextWindow::Edit(const std::function<void(AnimatedTextFields&)>& edit) {
-    AnimatedText* t = text();
-    if (!t) return;
-    edit(t->fields);
+    edit(Text().fields);
     project_.MarkModified();
 }
 
@@ -71,49 +80,30 @@ void AnimatedTextWindow::SetSpanMin(const std::string& value) {
 }
 
 void AnimatedTextWindow::SetDecimals(int decimals) {
-    if (AnimatedText* t = text()) t->SetDecimals(decimals);
+    Text().SetDecimals(decimals);
 }
 
 void AnimatedTextWindow::ChooseType(int position) {
     Edit([&](AnimatedTextFields& f) { f.Tipo = position; });
-    if (const AnimatedText* t = text()) display_.sourceCaption = Layout(t->type()).sourceCaption;
+    sourceCaption = layout().sourceCaption;
 }
 
 void AnimatedTextWindow::ChooseVariable(int position) {
-    AnimatedText* t = text();
-    if (!t) return;
-    t->ChooseVariable(project_.sim, position);
+    Text().ChooseVariable(project_.sim, position);
     project_.MarkModified();
 }
 
-void AnimatedTextWindow::Activate() {
-    if (project_.sim.language != Language::English) return;
-    textLanguage_ = Language::English;
-    display_.sourceCaption = kEnglishSourceCaption;
-}
-
-void AnimatedTextWindow::Show() {
-    open_ = true;
-    Refresh();
+void AnimatedTextWindow::Activate(Language language) {
+    if (language != Language::English) return;
+    englishApplied = true;
+    sourceCaption = kEnglishSourceCaption;
 }
 
 void AnimatedTextWindow::Leave() {
-    open_ = false;
-    AnimatedText* t = text();
-    if (!t || !t->Apply(project_.sim)) return;
-    display_.descriptionHeader = t->fields.DescricaoText;
+    AnimatedText& t = Text();
+    if (!t.Apply(project_.sim)) return;
+    descriptionHeader = t.fields.DescricaoText;
     RefreshWorkspace(project_.workspace, project_.sim);
-}
-
-void AnimatedTextWindow::Refresh() {
-    AnimatedText* t = text();
-    if (!t) return;
-    if (std::optional<AnimatedTextResult> result = t->Evaluate(project_.sim))
-        display_.result = *result;
-}
-
-void AnimatedTextWindow::Ticked(bool displayRefreshed) {
-    if (open_ && displayRefreshed) Refresh();
 }
 
 }  // namespace vork

@@ -27,59 +27,53 @@ struct AnimatedTextLayout {
     const char* sourceCaption;  // Label3, naming what the text shows
 };
 
-// What the text window shows besides the fields.
-struct AnimatedTextDisplay {
-    AnimatedTextResult result{"=", TextColour::Default};  // Label1
-    std::string descriptionHeader;                        // Label4
-    std::string sourceCaption;                            // Label3
-};
-
-// The model of an animated text's window (TForm2) for a filled slot 1..20; the window lives
-// while its slot is filled. Changes of the type, the variable and the text fields mark the
-// project modified; leaving the window applies.
+// An animated text's window (TForm2) for a filled slot 1..20; it lives while its slot is filled.
+// Changes of the type, the variable and the text fields mark the project modified; leaving the
+// window applies.
 class AnimatedTextWindow {
   public:
     AnimatedTextWindow(Project& project, int slot);
 
     static AnimatedTextLayout Layout(AnimatedTextType type);
 
-    const AnimatedTextDisplay& display() const { return display_; }
-    const AnimatedTextFields& fields() const { return text()->fields; }
-    AnimatedTextLayout layout() const { return Layout(text()->type()); }
+    const AnimatedText& text() const { return Text(); }
+    AnimatedTextLayout layout() const { return Layout(text().type()); }
     // The entries of ComboBox1, rebuilt from the current descriptions whenever it drops down.
     std::vector<std::string> variableList() const;
-    Language textLanguage() const { return textLanguage_; }
-    bool isOpen() const { return open_; }
+
+    AnimatedTextResult result{"=", TextColour::Default};  // Label1
+    std::string descriptionHeader;                        // Label4
+    std::string sourceCaption;                            // Label3
+    // The English texts were applied on an activation; the window's texts then come from the
+    // English column of kAnimatedTextWindowTexts.
+    bool englishApplied = false;
+
+    // On each display refresh while the window is open: the text and colour the main window's
+    // Texto label shows too.
+    void Refresh();
 
     // An edit of the description, the expression, the unit or an alarm field.
     void Edit(const std::function<void(AnimatedTextFields&)>& edit);
     // Edit1 and Edit4: the alarm limits follow the span until they are changed themselves.
-    void SetSpanMax(const std::string& text);
-    void SetSpanMin(const std::string& text);
+    void SetSpanMax(const std::string& value);
+    void SetSpanMin(const std::string& value);
     // The decimals' arrows; they do not mark the project modified.
     void SetDecimals(int decimals);
     // A click on the Tipo radio group arranges the window for the type.
     void ChooseType(int position);
     // A variable chosen in ComboBox1 at list position `position`.
     void ChooseVariable(int position);
-    // Activating the window sets the English texts in English mode.
-    void Activate();
-    void Show();
-    // SairButton: applies and hides the window; an accepted text shows its description.
+    // In English every activation translates the window; Label3 then reads "Equation" whatever
+    // the type, until a type click.
+    void Activate(Language language);
+    // SairButton: applies, then the window hides; an accepted text shows its description.
     void Leave();
-    // Evaluates the text as the display refresh does; a display refresh does this for an open
-    // window.
-    void Refresh();
-    void Ticked(bool displayRefreshed);
 
   private:
-    AnimatedText* text() const;
+    AnimatedText& Text() const;
 
     Project& project_;
     int slot_;
-    AnimatedTextDisplay display_;
-    bool open_ = false;
-    Language textLanguage_ = Language::Portuguese;
 };
 
 }  // namespace vork

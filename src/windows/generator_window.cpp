@@ -86,20 +86,12 @@ ChannelGuides GeneratorWindow::Guides(SignalType type) {
 
 GeneratorWindow::GeneratorWindow(Project& project) : project_(project) {}
 
-SignalGenerator& GeneratorWindow::generator() const {
+SignalGenerator& GeneratorWindow::Generator() const {
     return project_.sim.generator();
-}
-
-const GeneratorChannelFields& GeneratorWindow::fields(int k) const {
-    return generator().channel(k).fields;
 }
 
 ChannelRowLayout GeneratorWindow::rowLayout(int k) const {
     return RowLayout(static_cast<SignalType>(fields(k).Tipo));
-}
-
-std::string GeneratorWindow::valueText(int k) const {
-    return generator().ValorText(k);
 }
 
 Language GeneratorWindow::textLanguage() const {
@@ -108,13 +100,13 @@ Language GeneratorWindow::textLanguage() const {
 
 void GeneratorWindow::Edit(int k, const std::function<void(GeneratorChannelFields&)>& edit) {
     if (!IsChannel(k)) return;
-    edit(generator().channel(k).fields);
-    applyPending_ = true;
+    edit(Generator().channel(k).fields);
+    applyPending = true;
 }
 
 void GeneratorWindow::ChangeType(int k, int type) {
-    if (!IsChannel(k) || !generator().ChangeType(project_.sim, k, type)) return;
-    GeneratorChannelFields& f = generator().channel(k).fields;
+    if (!IsChannel(k) || !Generator().ChangeType(project_.sim, k, type)) return;
+    GeneratorChannelFields& f = Generator().channel(k).fields;
     ChannelGuides g = Guides(static_cast<SignalType>(type));
     if (g.desc) f.Desc = g.desc;
     if (g.min) f.Min = g.min;
@@ -123,8 +115,8 @@ void GeneratorWindow::ChangeType(int k, int type) {
 }
 
 void GeneratorWindow::ApplyChannels() {
-    generator().Apply(project_.sim);
-    applyPending_ = false;
+    Generator().Apply(project_.sim);
+    applyPending = false;
 }
 
 void GeneratorWindow::Apply() {
@@ -138,19 +130,14 @@ void GeneratorWindow::EnterPressed() {
 
 void GeneratorWindow::ArrowClicked(int k, int position) {
     if (!IsChannel(k)) return;
-    generator().channel(k).fields.Valor = std::to_string(std::clamp(position, 0, 100));
+    Generator().channel(k).fields.Valor = std::to_string(std::clamp(position, 0, 100));
     ApplyChannels();
 }
 
 void GeneratorWindow::RadioClicked(int k, int entry) {
     if (!IsChannel(k)) return;
-    generator().channel(k).fields.ValorDig = entry == 1 ? 1 : 0;
+    Generator().channel(k).fields.ValorDig = entry == 1 ? 1 : 0;
     ApplyChannels();
-}
-
-void GeneratorWindow::Close() {
-    Apply();
-    open_ = false;
 }
 
 }  // namespace vork

@@ -38,8 +38,7 @@ struct ChannelGuides {
     const char* valor = nullptr;
 };
 
-// The model of the signal generator window (TParmForm): 16 rows, one per channel, for M81..M96.
-// Rows are numbered by channel, 1..16.
+// The signal generator's window (TParmForm): 16 rows, one per channel 1..16, for M81..M96.
 class GeneratorWindow {
   public:
     explicit GeneratorWindow(Project& project);
@@ -49,14 +48,18 @@ class GeneratorWindow {
     static ChannelRowLayout RowLayout(SignalType type);
     static ChannelGuides Guides(SignalType type);
 
-    const GeneratorChannelFields& fields(int k) const;
+    const SignalGenerator& generator() const { return Generator(); }
+    const GeneratorChannelFields& fields(int k) const { return generator().channel(k).fields; }
     ChannelRowLayout rowLayout(int k) const;
-    // MnnValor as shown: the output of a random, sine or random-walk channel with two decimals.
-    std::string valueText(int k) const;
-    // A key press waits for Apply: Button1 is enabled while it does.
-    bool applyPending() const { return applyPending_; }
+    // MnnValor as shown: the output of a random, sine or random-walk channel with two decimals,
+    // current in batch mode too.
+    std::string valueText(int k) const { return generator().ValorText(k); }
+    // The language of the type entries and of the texts of kGeneratorWindowTexts: the English
+    // switch sets them once, at start-up.
     Language textLanguage() const;
-    bool isOpen() const { return open_; }
+
+    // A key press waits for Apply: Button1 is enabled while it does.
+    bool applyPending = false;
 
     // A key press in channel k's text, minimum, maximum or value field.
     void Edit(int k, const std::function<void(GeneratorChannelFields&)>& edit);
@@ -72,17 +75,14 @@ class GeneratorWindow {
     void ArrowClicked(int k, int position);
     // The radio group of channel k set to `entry` (0 or 1), then the generator is applied.
     void RadioClicked(int k, int entry);
-    void Show() { open_ = true; }
     // SairButton or closing the window: marks the project modified and applies.
-    void Close();
+    void Close() { Apply(); }
 
   private:
-    SignalGenerator& generator() const;
+    SignalGenerator& Generator() const;
     void ApplyChannels();
 
     Project& project_;
-    bool applyPending_ = false;
-    bool open_ = false;
 };
 
 }  // namespace vork

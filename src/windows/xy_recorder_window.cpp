@@ -63,14 +63,14 @@ void XYRecorderWindow::ChoosePreset(int position) {
     f.ComboX = ControllerOutputAddress(k) - 1;
     // COxPV: the measured variable; COxMV: the actuator position of process block k.
     f.ComboY = position % 2 ? controller->fields.VariavelSelect : ActuatorAddress(k) - 1;
-    registerEnabled_ = f.ComboX >= 0 && f.ComboY >= 0;
+    registerEnabled = f.ComboX >= 0 && f.ComboY >= 0;
 }
 
 void XYRecorderWindow::ChooseAxis(XYAxis axis, int position) {
     XYFields& f = recorder().fields;
     (axis == XYAxis::X ? f.ComboX : f.ComboY) = position;
     int other = axis == XYAxis::X ? f.ComboY : f.ComboX;
-    if (other >= 0) registerEnabled_ = true;
+    if (other >= 0) registerEnabled = true;
 }
 
 void XYRecorderWindow::DropDownAxis(XYAxis axis) {
@@ -84,7 +84,7 @@ void XYRecorderWindow::ChooseWindow(int position) {
 }
 
 void XYRecorderWindow::Register() {
-    RunXYSweep(project_.sim, [this](int percent) { gauge_ = percent; });
+    RunXYSweep(project_.sim, [this](int percent) { gauge = percent; });
 }
 
 void XYRecorderWindow::Clear() {

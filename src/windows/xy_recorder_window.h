@@ -18,8 +18,8 @@ extern const std::array<WindowText, 10> kXYRecorderWindowTexts;
 
 enum class XYAxis { X, Y };
 
-// The model of the XY recorder window (TRegXY): the axis variables, the presets, the sweep's
-// window and progress, and the plot's scale.
+// The XY recorder's window (TRegXY): the axis variables, the presets, the sweep's window and
+// progress, and the plot's scale.
 class XYRecorderWindow {
   public:
     explicit XYRecorderWindow(Project& project) : project_(project) {}
@@ -32,11 +32,14 @@ class XYRecorderWindow {
     const std::vector<XYPoint>& points() const;
     // The entries of ComboX and ComboY, rebuilt from the current descriptions on drop-down.
     std::vector<std::string> variableList() const;
-    bool registerEnabled() const { return registerEnabled_; }  // Button1 "Registra"
-    int gauge() const { return gauge_; }                       // Gauge1, percent of the sweep
-    bool fixedScale() const { return fixedScale_; }            // both axes 0..100, else automatic
-    bool zoomEnabled() const { return zoomEnabled_; }
+    // The language of the texts of kXYRecorderWindowTexts: the English switch sets them once, at
+    // start-up.
     Language textLanguage() const;
+
+    bool registerEnabled = true;  // Button1 "Registra"
+    int gauge = 0;                // Gauge1: percent of the sweep done
+    bool fixedScale = false;      // both axes 0..100, otherwise automatic
+    bool zoomEnabled = false;     // dragging a rectangle zooms
 
     // A preset pair; pairs naming a controller that does not exist change nothing.
     void ChoosePreset(int position);
@@ -51,20 +54,16 @@ class XYRecorderWindow {
     // "Limpar".
     void Clear();
     // "Aplicar Escala 0-100%".
-    void ApplyFixedScale() { fixedScale_ = true; }
-    // The zoom button: dragging a rectangle zooms.
-    void EnableZoom() { zoomEnabled_ = true; }
+    void ApplyFixedScale() { fixedScale = true; }
+    // The zoom button.
+    void EnableZoom() { zoomEnabled = true; }
     // "Desfazer Zoom": the axes are automatic again.
-    void UndoZoom() { fixedScale_ = false; }
+    void UndoZoom() { fixedScale = false; }
 
   private:
     XYRecorder& recorder() const;
 
     Project& project_;
-    bool registerEnabled_ = true;
-    int gauge_ = 0;
-    bool fixedScale_ = false;
-    bool zoomEnabled_ = false;
 };
 
 }  // namespace vork

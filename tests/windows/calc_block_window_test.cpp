@@ -12,10 +12,11 @@ class CalcBlockWindowTest : public ::testing::Test {
     void Type(const std::string& function) {
         window.Edit([&](CalcBlockFields& f) { f.FuncaoTr = function; });
     }
-    // One real-time tick of the project, as the timer gives it.
+    // One real-time tick, then the refresh of the open window.
     void Tick() {
         nowMs += 100.0;
-        window.Ticked(project.sim.Tick(nowMs));
+        project.sim.Tick(nowMs);
+        window.Refresh();
     }
     Project project;
     CalcBlock& block = project.sim.calcs.Fill(1);
@@ -24,63 +25,57 @@ class CalcBlockWindowTest : public ::testing::Test {
 };
 
 TEST_F(CalcBlockWindowTest, AddressLabelNamesTheOutput) {
-    EXPECT_EQ(window.display().addressLabel, "M41=");
+    EXPECT_EQ(window.addressLabel, "M41=");
     project.sim.calcs.Fill(21);
-    EXPECT_EQ(CalcBlockWindow(project, 21).display().addressLabel, "M75=");
+    EXPECT_EQ(CalcBlockWindow(project, 21).addressLabel, "M75=");
 }
 
-TEST_F(CalcBlockWindowTest, ResultShowsOnTicksOfAnOpenWindow) {
+TEST_F(CalcBlockWindowTest, ResultFollowsTheTicks) {
     project.sim.vars.Write(21, 30.0);
     project.sim.vars.Write(22, 45.5);
     Type("(M21+M22)/2");
     EXPECT_TRUE(window.Apply().empty());
+    project.sim.Tick(0.0);
+    EXPECT_EQ(window.result, "0.00");  // the tick formats nothing itself
     Tick();
-    EXPECT_EQ(window.display().result, "0.00");  // closed: nothing is formatted
-    window.Show();
-    EXPECT_EQ(window.display().result, "37.75");
-    project.sim.vars.Write(22, 50.0);
-    Tick();
-    EXPECT_EQ(window.display().result, "40.00");
+    EXPECT_EQ(window.result, "37.75");
 }
 
 TEST_F(CalcBlockWindowTest, OfflineRunsKeepTheResult) {
-    window.Show();
     Type("7");
     window.Apply();
     Tick();
-    EXPECT_EQ(window.display().result, "7.00");
+    EXPECT_EQ(window.result, "7.00");
     Type("8");
     window.Apply();
     project.sim.batch = true;
     project.sim.EvaluationPass();
     project.sim.batch = false;
-    EXPECT_EQ(window.display().result, "7.00");
+    EXPECT_EQ(window.result, "7.00");
     EXPECT_EQ(project.sim.vars.Read(41), 8.0);
     Tick();
-    EXPECT_EQ(window.display().result, "8.00");
+    EXPECT_EQ(window.result, "8.00");
 }
 
 TEST_F(CalcBlockWindowTest, AnEditMustBeAppliedBeforeLeaving) {
-    window.Show();
+    EXPECT_TRUE(window.Leave());
     Type("12");
-    EXPECT_TRUE(window.applyPending());
+    EXPECT_TRUE(window.applyPending);
     EXPECT_FALSE(window.Leave());
-    EXPECT_TRUE(window.isOpen());
     block.Compute(project.sim);
     EXPECT_EQ(project.sim.vars.Read(41), 0.0);  // the scan waits for Apply
 
     Type("M21>abc");
     EXPECT_EQ(window.Apply(), std::vector<std::string>{"Bloco 41: Função inválida"});
-    EXPECT_TRUE(window.applyPending());
+    EXPECT_TRUE(window.applyPending);
     EXPECT_TRUE(project.saved());
     EXPECT_FALSE(window.Leave());
 
     Type("12");
     EXPECT_TRUE(window.Apply().empty());
-    EXPECT_FALSE(window.applyPending());
+    EXPECT_FALSE(window.applyPending);
     EXPECT_FALSE(project.saved());
     EXPECT_TRUE(window.Leave());
-    EXPECT_FALSE(window.isOpen());
 }
 
 TEST_F(CalcBlockWindowTest, ApplyNamesTheOutputVariable) {
@@ -89,23 +84,23 @@ TEST_F(CalcBlockWindowTest, ApplyNamesTheOutputVariable) {
         f.FuncaoTr = "M21/M22";
     });
     EXPECT_TRUE(window.Apply().empty());
-    EXPECT_EQ(window.display().descriptionHeader, "Razão ar/gás");
-    EXPECT_EQ(window.display().addressLabel, "M41=");
+    EXPECT_EQ(window.descriptionHeader, "Razão ar/gás");
+    EXPECT_EQ(window.addressLabel, "M41=");
     project.sim.vars.SetDescription(41, "Razão");
-    window.Activate();
-    EXPECT_EQ(window.fields().DescricaoText, "Razão");
+    window.Activate(Language::Portuguese);
+    EXPECT_EQ(window.block().fields.DescricaoText, "Razão");
 
     // The field takes back the description as the variable holds it: at most 255 characters.
     window.Edit([](CalcBlockFields& f) { f.DescricaoText = std::string(300, 'x'); });
     window.Apply();
-    EXPECT_EQ(window.fields().DescricaoText, std::string(255, 'x'));
+    EXPECT_EQ(window.block().fields.DescricaoText, std::string(255, 'x'));
 }
 
 TEST_F(CalcBlockWindowTest, EnglishTextsOnActivation) {
-    project.sim.language = Language::English;
-    EXPECT_EQ(window.textLanguage(), Language::Portuguese);
-    window.Activate();
-    EXPECT_EQ(window.textLanguage(), Language::English);
+    window.Activate(Language::Portuguese);
+    EXPECT_FALSE(window.englishApplied);
+    window.Activate(Language::English);
+    EXPECT_TRUE(window.englishApplied);
     EXPECT_EQ(EnglishTextIn(kCalcBlockWindowTexts, "caption"), "Calculations Block");
     EXPECT_EQ(EnglishTextIn(kCalcBlockWindowTexts, "hint:LimInfText"), "Output Lower Limit");
 }

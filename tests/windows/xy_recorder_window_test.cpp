@@ -42,14 +42,14 @@ TEST(XYRecorderWindow, PresetsNeedAnExistingController) {
 TEST(XYRecorderWindow, RegisterWaitsForBothAxes) {
     Project project;
     XYRecorderWindow window(project);
-    EXPECT_TRUE(window.registerEnabled());
+    EXPECT_TRUE(window.registerEnabled);
     project.sim.controllers.Fill(1).fields.VariavelSelect = -1;  // no measured variable
     window.ChoosePreset(1);
-    EXPECT_FALSE(window.registerEnabled());
+    EXPECT_FALSE(window.registerEnabled);
     window.ChooseAxis(XYAxis::X, 2);
-    EXPECT_FALSE(window.registerEnabled());
+    EXPECT_FALSE(window.registerEnabled);
     window.ChooseAxis(XYAxis::Y, 20);
-    EXPECT_TRUE(window.registerEnabled());
+    EXPECT_TRUE(window.registerEnabled);
 }
 
 TEST(XYRecorderWindow, RegisterSweepsAndShowsItsProgress) {
@@ -58,7 +58,7 @@ TEST(XYRecorderWindow, RegisterSweepsAndShowsItsProgress) {
     window.ChooseWindow(0);
     window.Register();
     EXPECT_EQ(window.points().size(), 6000u);
-    EXPECT_EQ(window.gauge(), 100);
+    EXPECT_EQ(window.gauge, 100);
     EXPECT_TRUE(project.saved());
     window.Clear();
     EXPECT_TRUE(window.points().empty());
@@ -67,14 +67,14 @@ TEST(XYRecorderWindow, RegisterSweepsAndShowsItsProgress) {
 TEST(XYRecorderWindow, ScaleAndZoom) {
     Project project;
     XYRecorderWindow window(project);
-    EXPECT_FALSE(window.fixedScale());
-    EXPECT_FALSE(window.zoomEnabled());
+    EXPECT_FALSE(window.fixedScale);
+    EXPECT_FALSE(window.zoomEnabled);
     window.ApplyFixedScale();
     window.EnableZoom();
-    EXPECT_TRUE(window.fixedScale());
-    EXPECT_TRUE(window.zoomEnabled());
+    EXPECT_TRUE(window.fixedScale);
+    EXPECT_TRUE(window.zoomEnabled);
     window.UndoZoom();
-    EXPECT_FALSE(window.fixedScale());
+    EXPECT_FALSE(window.fixedScale);
 }
 
 TEST(XYRecorderWindow, TextsFollowTheInterfaceLanguage) {

@@ -1,9 +1,6 @@
 #include "windows/animated_text_window.h"
 
-#include <stdexcept>
-
 #include "project/project.h"
-#include "project/workspace_refresh.h"
 
 namespace vork {
 
@@ -46,29 +43,33 @@ AnimatedTextLayout AnimatedTextWindow::Layout(AnimatedTextType type) {
 }
 
 AnimatedTextWindow::AnimatedTextWindow(Project& project, int slot)
-    : project_(project), slot_(slot) {
+    : project_(project), ref_{ObjectKind::Text, slot} {
     const AnimatedText& t = text();
     if (t.applied.accepted) descriptionHeader = t.fields.DescricaoText;
     sourceCaption = Layout(t.type()).sourceCaption;
 }
 
-AnimatedText& AnimatedTextWindow::Text() const {
-    AnimatedText* t = project_.sim.texts.Get(slot_);
-    if (!t) throw std::logic_error("the text's slot is empty");
-    return *t;
+const AnimatedText& AnimatedTextWindow::text() const {
+    return project_.Object<AnimatedText>(ref_);
 }
 
 std::vector<std::string> AnimatedTextWindow::variableList() const {
     return project_.sim.vars.LongPickList();
 }
 
+// The display refresh's own evaluation, as the main window's does: no edit, so it tells no one.
 void AnimatedTextWindow::Refresh() {
-    if (std::optional<AnimatedTextResult> shown = Text().Evaluate(project_.sim)) result = *shown;
+    AnimatedText* t = project_.sim.texts.Get(ref_.slot);
+    if (!t) return;
+    if (std::optional<AnimatedTextResult> shown = t->Evaluate(project_.sim)) result = *shown;
+}
+
+void AnimatedTextWindow::Change(const std::function<void(AnimatedText&)>& change) {
+    project_.Edit<AnimatedText>(ref_, change, Modifies::Yes);
 }
 
 void AnimatedTextWindow::Edit(const std::function<void(AnimatedTextFields&)>& edit) {
-    edit(Text().fields);
-    project_.MarkModified();
+    Change([&](AnimatedText& t) { edit(t.fields); });
 }
 
 void AnimatedTextWindow::SetSpanMax(const std::string& value) {
@@ -80,7 +81,8 @@ void AnimatedTextWindow::SetSpanMin(const std::string& value) {
 }
 
 void AnimatedTextWindow::SetDecimals(int decimals) {
-    Text().SetDecimals(decimals);
+    project_.Edit<AnimatedText>(
+        ref_, [&](AnimatedText& t) { t.SetDecimals(decimals); }, Modifies::No);
 }
 
 void AnimatedTextWindow::ChooseType(int position) {
@@ -89,8 +91,7 @@ void AnimatedTextWindow::ChooseType(int position) {
 }
 
 void AnimatedTextWindow::ChooseVariable(int position) {
-    Text().ChooseVariable(project_.sim, position);
-    project_.MarkModified();
+    Change([&](AnimatedText& t) { t.ChooseVariable(project_.sim, position); });
 }
 
 void AnimatedTextWindow::Activate(Language language) {
@@ -100,10 +101,8 @@ void AnimatedTextWindow::Activate(Language language) {
 }
 
 void AnimatedTextWindow::Leave() {
-    AnimatedText& t = Text();
-    if (!t.Apply(project_.sim)) return;
-    descriptionHeader = t.fields.DescricaoText;
-    RefreshWorkspace(project_.workspace, project_.sim);
+    project_.Apply(ref_);
+    if (text().applied.accepted) descriptionHeader = text().fields.DescricaoText;
 }
 
 }  // namespace vork

@@ -8,6 +8,7 @@
 #include "engine/language.h"
 #include "engine/window_text.h"
 #include "plant/animated_text.h"
+#include "plant/object_ref.h"
 
 namespace vork {
 
@@ -36,7 +37,8 @@ class AnimatedTextWindow {
 
     static AnimatedTextLayout Layout(AnimatedTextType type);
 
-    const AnimatedText& text() const { return Text(); }
+    ObjectRef ref() const { return ref_; }
+    const AnimatedText& text() const;
     AnimatedTextLayout layout() const { return Layout(text().type()); }
     // The entries of ComboBox1, rebuilt from the current descriptions whenever it drops down.
     std::vector<std::string> variableList() const;
@@ -66,14 +68,16 @@ class AnimatedTextWindow {
     // In English every activation translates the window; Label3 then reads "Equation" whatever
     // the type, until a type click.
     void Activate(Language language);
-    // SairButton: applies, then the window hides; an accepted text shows its description.
+    // SairButton: applies through the project, then the window hides; an accepted text shows
+    // its description, on the workspace too.
     void Leave();
 
   private:
-    AnimatedText& Text() const;
+    // Changes the text through the project, marking it modified.
+    void Change(const std::function<void(AnimatedText&)>& change);
 
     Project& project_;
-    int slot_;
+    ObjectRef ref_;
 };
 
 }  // namespace vork

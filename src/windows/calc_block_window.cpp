@@ -1,10 +1,7 @@
 #include "windows/calc_block_window.h"
 
-#include <stdexcept>
-
 #include "engine/numbers.h"
 #include "project/project.h"
-#include "project/workspace_refresh.h"
 
 namespace vork {
 
@@ -17,16 +14,15 @@ const std::array<WindowText, 6> kCalcBlockWindowTexts = {{
     {"hint:LimInfText", "Limite inferior para saída", "Output Lower Limit"},
 }};
 
-CalcBlockWindow::CalcBlockWindow(Project& project, int slot) : project_(project), slot_(slot) {
+CalcBlockWindow::CalcBlockWindow(Project& project, int slot)
+    : project_(project), ref_{ObjectKind::Calc, slot} {
     int address = CalcBlock::OutputAddress(slot);
     addressLabel = "M" + std::to_string(address) + "=";
     descriptionHeader = project_.sim.vars.Description(address);
 }
 
-CalcBlock& CalcBlockWindow::Block() const {
-    CalcBlock* b = project_.sim.calcs.Get(slot_);
-    if (!b) throw std::logic_error("the block's slot is empty");
-    return *b;
+const CalcBlock& CalcBlockWindow::block() const {
+    return project_.Object<CalcBlock>(ref_);
 }
 
 void CalcBlockWindow::Refresh() {
@@ -34,25 +30,22 @@ void CalcBlockWindow::Refresh() {
 }
 
 void CalcBlockWindow::Edit(const std::function<void(CalcBlockFields&)>& edit) {
-    edit(Block().fields);
+    project_.Edit<CalcBlock>(
+        ref_, [&](CalcBlock& b) { edit(b.fields); }, Modifies::No);
     applyPending = true;
 }
 
 std::vector<std::string> CalcBlockWindow::Apply() {
-    CalcBlock& b = Block();
-    std::vector<std::string> messages = b.Apply(project_.sim);
-    descriptionHeader = project_.sim.vars.Description(b.outputAddress());
-    if (!messages.empty()) return messages;
-    b.fields.DescricaoText = descriptionHeader;
-    applyPending = false;
-    project_.MarkModified();
-    RefreshWorkspace(project_.workspace, project_.sim);
+    std::vector<std::string> messages = project_.Apply(ref_);
+    descriptionHeader = project_.sim.vars.Description(block().outputAddress());
+    if (messages.empty()) applyPending = false;
     return messages;
 }
 
 void CalcBlockWindow::Activate(Language language) {
-    CalcBlock& b = Block();
-    b.fields.DescricaoText = project_.sim.vars.Description(b.outputAddress());
+    const std::string& description = project_.sim.vars.Description(block().outputAddress());
+    project_.Edit<CalcBlock>(
+        ref_, [&](CalcBlock& b) { b.fields.DescricaoText = description; }, Modifies::No);
     if (language == Language::English) englishApplied = true;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/language.h"
 #include "engine/window_text.h"
 #include "plant/calc_block.h"
+#include "plant/object_ref.h"
 
 namespace vork {
 
@@ -20,7 +21,8 @@ class CalcBlockWindow {
   public:
     CalcBlockWindow(Project& project, int slot);
 
-    const CalcBlock& block() const { return Block(); }
+    ObjectRef ref() const { return ref_; }
+    const CalcBlock& block() const;
 
     std::string result = "0.00";    // Label6: the output, two decimals
     std::string addressLabel;       // Label1: "M41=" for block 1
@@ -37,8 +39,9 @@ class CalcBlockWindow {
 
     // An edit of any of the five fields or a click on a limit box.
     void Edit(const std::function<void(CalcBlockFields&)>& edit);
-    // "Atualizar": applies and returns the messages of the invalid items. A valid block reloads
-    // its description from the variable table, marks the project modified and may be left.
+    // "Atualizar": applies through the project and returns the messages of the invalid items. A
+    // valid block takes back its description from the variable table, marks the project
+    // modified and may be left.
     std::vector<std::string> Apply();
     // Shows a description edited in the variable list; in English the first activation
     // translates the window.
@@ -47,10 +50,8 @@ class CalcBlockWindow {
     bool Leave() const { return !applyPending; }
 
   private:
-    CalcBlock& Block() const;
-
     Project& project_;
-    int slot_;
+    ObjectRef ref_;
 };
 
 // The texts that switch to English when the window is activated in English mode; the window

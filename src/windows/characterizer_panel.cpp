@@ -4,6 +4,10 @@
 
 namespace vork {
 
+namespace {
+constexpr ObjectRef kRef{ObjectKind::Characterizer};
+}
+
 const std::array<WindowText, 4> kCharacterizerPanelTexts = {{
     {"Label34", "Linearizador", "Characterizer"},
     {"Label30", "End. Entrada:", "Input Ad.:"},
@@ -12,7 +16,7 @@ const std::array<WindowText, 4> kCharacterizerPanelTexts = {{
 }};
 
 const CharacterizerFields& CharacterizerPanel::fields() const {
-    return project_.sim.characterizer().fields;
+    return project_.Object<Characterizer>(kRef).fields;
 }
 
 std::string CharacterizerPanel::outputAddressText() const {
@@ -28,7 +32,8 @@ Language CharacterizerPanel::textLanguage() const {
 }
 
 void CharacterizerPanel::Edit(const std::function<void(CharacterizerFields&)>& edit) {
-    edit(project_.sim.characterizer().fields);
+    project_.Edit<Characterizer>(
+        kRef, [&](Characterizer& c) { edit(c.fields); }, Modifies::No);
 }
 
 }  // namespace vork

@@ -8,6 +8,8 @@ namespace vork {
 
 namespace {
 
+constexpr ObjectRef kRef{ObjectKind::Generator};
+
 bool IsChannel(int k) {
     return k >= 1 && k <= SignalGenerator::kChannels;
 }
@@ -84,10 +86,8 @@ ChannelGuides GeneratorWindow::Guides(SignalType type) {
     }
 }
 
-GeneratorWindow::GeneratorWindow(Project& project) : project_(project) {}
-
-SignalGenerator& GeneratorWindow::Generator() const {
-    return project_.sim.generator();
+const SignalGenerator& GeneratorWindow::generator() const {
+    return project_.Object<SignalGenerator>(kRef);
 }
 
 ChannelRowLayout GeneratorWindow::rowLayout(int k) const {
@@ -98,46 +98,51 @@ Language GeneratorWindow::textLanguage() const {
     return project_.sim.language;
 }
 
+void GeneratorWindow::Operate(const std::function<void(SignalGenerator&)>& action) {
+    project_.Edit<SignalGenerator>(kRef, action, Modifies::No);
+}
+
 void GeneratorWindow::Edit(int k, const std::function<void(GeneratorChannelFields&)>& edit) {
     if (!IsChannel(k)) return;
-    edit(Generator().channel(k).fields);
+    Operate([&](SignalGenerator& g) { edit(g.channel(k).fields); });
     applyPending = true;
 }
 
 void GeneratorWindow::ChangeType(int k, int type) {
-    if (!IsChannel(k) || !Generator().ChangeType(project_.sim, k, type)) return;
-    GeneratorChannelFields& f = Generator().channel(k).fields;
-    ChannelGuides g = Guides(static_cast<SignalType>(type));
-    if (g.desc) f.Desc = g.desc;
-    if (g.min) f.Min = g.min;
-    if (g.max) f.Max = g.max;
-    if (g.valor) f.Valor = g.valor;
-}
-
-void GeneratorWindow::ApplyChannels() {
-    Generator().Apply(project_.sim);
-    applyPending = false;
+    if (!IsChannel(k)) return;
+    Operate([&](SignalGenerator& g) {
+        if (!g.ChangeType(project_.sim, k, type)) return;
+        GeneratorChannelFields& f = g.channel(k).fields;
+        ChannelGuides guides = Guides(static_cast<SignalType>(type));
+        if (guides.desc) f.Desc = guides.desc;
+        if (guides.min) f.Min = guides.min;
+        if (guides.max) f.Max = guides.max;
+        if (guides.valor) f.Valor = guides.valor;
+    });
 }
 
 void GeneratorWindow::Apply() {
-    project_.MarkModified();
-    ApplyChannels();
+    project_.Apply(kRef);
+    applyPending = false;
 }
 
 void GeneratorWindow::EnterPressed() {
-    ApplyChannels();
+    Operate([&](SignalGenerator& g) { g.Apply(project_.sim); });
+    applyPending = false;
 }
 
 void GeneratorWindow::ArrowClicked(int k, int position) {
     if (!IsChannel(k)) return;
-    Generator().channel(k).fields.Valor = std::to_string(std::clamp(position, 0, 100));
-    ApplyChannels();
+    Operate([&](SignalGenerator& g) {
+        g.channel(k).fields.Valor = std::to_string(std::clamp(position, 0, 100));
+    });
+    EnterPressed();
 }
 
 void GeneratorWindow::RadioClicked(int k, int entry) {
     if (!IsChannel(k)) return;
-    Generator().channel(k).fields.ValorDig = entry == 1 ? 1 : 0;
-    ApplyChannels();
+    Operate([&](SignalGenerator& g) { g.channel(k).fields.ValorDig = entry == 1 ? 1 : 0; });
+    EnterPressed();
 }
 
 }  // namespace vork

@@ -41,14 +41,14 @@ struct ChannelGuides {
 // The signal generator's window (TParmForm): 16 rows, one per channel 1..16, for M81..M96.
 class GeneratorWindow {
   public:
-    explicit GeneratorWindow(Project& project);
+    explicit GeneratorWindow(Project& project) : project_(project) {}
 
     // Entries of channel k's type selector in `language`.
     static std::vector<std::string> TypeEntries(int channel, Language language);
     static ChannelRowLayout RowLayout(SignalType type);
     static ChannelGuides Guides(SignalType type);
 
-    const SignalGenerator& generator() const { return Generator(); }
+    const SignalGenerator& generator() const;
     const GeneratorChannelFields& fields(int k) const { return generator().channel(k).fields; }
     ChannelRowLayout rowLayout(int k) const;
     // MnnValor as shown: the output of a random, sine or random-walk channel with two decimals,
@@ -66,7 +66,7 @@ class GeneratorWindow {
     // Selecting `type` in channel k's selector: the row is arranged for it and its fields take
     // the guiding texts. A type the channel does not offer changes nothing.
     void ChangeType(int k, int type);
-    // Button1 ("Atualiza"): marks the project modified and applies every channel.
+    // Button1 ("Atualiza"): applies every channel through the project, which marks it modified.
     void Apply();
     // Enter in a field: applies without marking the project modified.
     void EnterPressed();
@@ -79,8 +79,8 @@ class GeneratorWindow {
     void Close() { Apply(); }
 
   private:
-    SignalGenerator& Generator() const;
-    void ApplyChannels();
+    // Changes the generator through the project, without marking it modified.
+    void Operate(const std::function<void(SignalGenerator&)>& action);
 
     Project& project_;
 };

@@ -1,10 +1,13 @@
 #include "windows/xy_recorder_window.h"
 
-#include "fastsim/xy_sweep.h"
 #include "plant/controller.h"
 #include "project/project.h"
 
 namespace vork {
+
+namespace {
+constexpr ObjectRef kRef{ObjectKind::XYRecorder};
+}
 
 const std::array<WindowText, 10> kXYRecorderWindowTexts = {{
     {"Label36", "Janela:", "Window"},
@@ -33,16 +36,20 @@ std::vector<std::string> XYRecorderWindow::WindowItems() {
     return {"10 min", "30 min", "1 hora"};
 }
 
-XYRecorder& XYRecorderWindow::recorder() const {
-    return project_.sim.xy();
+XYRecorderWindow::XYRecorderWindow(Project& project) : project_(project) {
+    project_.AddObserver(this);
 }
 
-const XYFields& XYRecorderWindow::fields() const {
-    return recorder().fields;
+XYRecorderWindow::~XYRecorderWindow() {
+    project_.RemoveObserver(this);
 }
 
-const std::vector<XYPoint>& XYRecorderWindow::points() const {
-    return recorder().points;
+const XYRecorder& XYRecorderWindow::recorder() const {
+    return project_.Object<XYRecorder>(kRef);
+}
+
+void XYRecorderWindow::Operate(const std::function<void(XYRecorder&)>& action) {
+    project_.Edit<XYRecorder>(kRef, action, Modifies::No);
 }
 
 std::vector<std::string> XYRecorderWindow::variableList() const {
@@ -54,41 +61,50 @@ Language XYRecorderWindow::textLanguage() const {
 }
 
 void XYRecorderWindow::ChoosePreset(int position) {
-    XYFields& f = recorder().fields;
-    f.Presets = position;
-    if (position < 1 || position > 2 * SlotCount(SlotKind::Controller)) return;
+    const Controller* controller = nullptr;
     int k = (position + 1) / 2;
-    const Controller* controller = project_.sim.controllers.Get(k);
-    if (!controller) return;
-    f.ComboX = ControllerOutputAddress(k) - 1;
-    // COxPV: the measured variable; COxMV: the actuator position of process block k.
-    f.ComboY = position % 2 ? controller->fields.VariavelSelect : ActuatorAddress(k) - 1;
-    registerEnabled = f.ComboX >= 0 && f.ComboY >= 0;
+    if (position >= 1 && position <= 2 * SlotCount(SlotKind::Controller))
+        controller = project_.sim.controllers.Get(k);
+    Operate([&](XYRecorder& xy) {
+        xy.fields.Presets = position;
+        if (!controller) return;
+        xy.fields.ComboX = ControllerOutputAddress(k) - 1;
+        // COxPV: the measured variable; COxMV: the actuator position of process block k.
+        xy.fields.ComboY =
+            position % 2 ? controller->fields.VariavelSelect : ActuatorAddress(k) - 1;
+    });
+    if (controller) registerEnabled = fields().ComboX >= 0 && fields().ComboY >= 0;
 }
 
 void XYRecorderWindow::ChooseAxis(XYAxis axis, int position) {
-    XYFields& f = recorder().fields;
-    (axis == XYAxis::X ? f.ComboX : f.ComboY) = position;
-    int other = axis == XYAxis::X ? f.ComboY : f.ComboX;
+    Operate([&](XYRecorder& xy) {
+        (axis == XYAxis::X ? xy.fields.ComboX : xy.fields.ComboY) = position;
+    });
+    int other = axis == XYAxis::X ? fields().ComboY : fields().ComboX;
     if (other >= 0) registerEnabled = true;
 }
 
 void XYRecorderWindow::DropDownAxis(XYAxis axis) {
-    XYFields& f = recorder().fields;
-    (axis == XYAxis::X ? f.ComboX : f.ComboY) = 0;
-    f.Presets = 0;
+    Operate([&](XYRecorder& xy) {
+        (axis == XYAxis::X ? xy.fields.ComboX : xy.fields.ComboY) = 0;
+        xy.fields.Presets = 0;
+    });
 }
 
 void XYRecorderWindow::ChooseWindow(int position) {
-    recorder().fields.JanelaComboBox = position;
+    Operate([&](XYRecorder& xy) { xy.fields.JanelaComboBox = position; });
 }
 
 void XYRecorderWindow::Register() {
-    RunXYSweep(project_.sim, [this](int percent) { gauge = percent; });
+    project_.RunXYSweep();
 }
 
 void XYRecorderWindow::Clear() {
-    recorder().Clear();
+    Operate([](XYRecorder& xy) { xy.Clear(); });
+}
+
+void XYRecorderWindow::Progress(ProgressKind kind, int percent) {
+    if (kind == ProgressKind::XYSweep) gauge = percent;
 }
 
 }  // namespace vork

@@ -96,6 +96,21 @@ TEST_F(CalcBlockWindowTest, ApplyNamesTheOutputVariable) {
     EXPECT_EQ(window.block().fields.DescricaoText, std::string(255, 'x'));
 }
 
+TEST_F(CalcBlockWindowTest, AWindowMadeAfterALoadShowsTheBlockApplied) {
+    window.Edit([](CalcBlockFields& f) {
+        f.DescricaoText = "Soma";
+        f.FuncaoTr = "2+3";
+    });
+    Project loaded;
+    ASSERT_TRUE(loaded.LoadBytes(project.FileBytes(), "soma").ok());
+    CalcBlockWindow after(loaded, 1);
+    EXPECT_FALSE(after.applyPending);
+    EXPECT_EQ(after.descriptionHeader, "Soma");
+    loaded.Tick(0.0);
+    after.Refresh();
+    EXPECT_EQ(after.result, "5.00");
+}
+
 TEST_F(CalcBlockWindowTest, EnglishTextsOnActivation) {
     window.Activate(Language::Portuguese);
     EXPECT_FALSE(window.englishApplied);

@@ -6,7 +6,6 @@
 #include "project/project.h"
 #include "windows/animated_text_window.h"
 #include "windows/calc_block_window.h"
-#include "windows/characterizer_panel.h"
 #include "windows/generator_window.h"
 #include "windows/xy_recorder_window.h"
 
@@ -35,7 +34,6 @@ TEST(WindowEdits, GoThroughTheProjectAndMarkOnlyWhatTheListSays) {
     CalcBlockWindow calc(project, 1);
     GeneratorWindow generator(project);
     AnimatedTextWindow text(project, 1);
-    CharacterizerPanel characterizer(project);
     XYRecorderWindow xy(project);
     const ObjectRef generatorRef{ObjectKind::Generator}, xyRef{ObjectKind::XYRecorder};
 
@@ -60,10 +58,6 @@ TEST(WindowEdits, GoThroughTheProjectAndMarkOnlyWhatTheListSays) {
         {"text variable", [&] { text.ChooseVariable(20); }, textRef, true},
         {"text decimals", [&] { text.SetDecimals(3); }, textRef, false},
         {"text left", [&] { text.Leave(); }, textRef, false},
-        {"characterizer",
-         [&] { characterizer.Edit([](CharacterizerFields& f) { f.Lin1Ativar = true; }); },
-         {ObjectKind::Characterizer},
-         false},
         {"xy axis", [&] { xy.ChooseAxis(XYAxis::X, 3); }, xyRef, false},
         {"xy preset", [&] { xy.ChoosePreset(0); }, xyRef, false},
         {"xy window", [&] { xy.ChooseWindow(1); }, xyRef, false},

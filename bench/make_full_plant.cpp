@@ -179,7 +179,7 @@ void BuildCalc(Simulation& sim, int slot, const CalcBlockSettings& s) {
     f.LimInfCheck = s.lower != nullptr;
     if (s.upper) f.LimSupText = s.upper;
     if (s.lower) f.LimInfText = s.lower;
-    for (const std::string& m : c.UpdateClicked(sim))
+    for (const std::string& m : c.Apply(sim))
         std::fprintf(stderr, "%s\n", m.c_str());
 }
 

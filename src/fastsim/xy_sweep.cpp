@@ -18,12 +18,7 @@ void RunXYSweep(Simulation& sim, const std::function<void(int)>& progress) {
     const int n = static_cast<int>(RoundDecimalQuotient(
         XYRecorder::WindowSeconds(xy.fields.JanelaComboBox) / kSweepStepSeconds));
     const int x = xy.fields.ComboX + 1, y = xy.fields.ComboY + 1;
-    ProgressGauge gauge(
-        [&](int percent) {
-            xy.Gauge1 = percent;
-            if (progress) progress(percent);
-        },
-        n);
+    ProgressGauge gauge(progress, n);
     xy.points.reserve(xy.points.size() + static_cast<size_t>(n));
     for (int b = 0; b < n; ++b) {
         gauge.At(b);

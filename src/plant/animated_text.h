@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
+#include <optional>
 #include <string>
 
-#include "engine/language.h"
 #include "plant/addresses.h"
 
 namespace vork {
@@ -35,37 +34,14 @@ struct AnimatedTextApplied {
     double spanMin = 0.0;
     double highAlarm = 100.0;
     double lowAlarm = 0.0;
+    bool accepted = false;  // the last apply accepted the fields
 };
 
-struct AnimatedTextDisplay {
-    std::string Label1 = "=";  // the result, copied to the main window's TextoN
+// What the display refresh shows for a text: in the main window's Texto n and in the text
+// window's Label1.
+struct AnimatedTextResult {
+    std::string text;
     TextColour colour = TextColour::Default;
-    std::string Label4;  // header: the description
-};
-
-// How the window is arranged for a type.
-struct AnimatedTextLayout {
-    bool variableList;
-    bool spanFields;  // span and unit fields
-    bool alarmFields;
-    bool fieldsReadOnly;  // span, unit and alarm come from the variable
-    bool funcaoTr;
-    const char* Label3;
-};
-
-struct AnimatedTextWindowTexts {
-    const char* caption;
-    const char* Label3;  // English only replaces the type-dependent caption
-    const char* Label2;
-    const char* Tipo;
-    std::array<const char*, 3> TipoEntries;
-    const char* Label6;
-    const char* Label8;
-    const char* Label7;
-    const char* Label10;
-    const char* Label9;
-    const char* ComboBox1Hint;
-    const char* FuncaoTrHint;
 };
 
 // A live value on the synoptic picture: a variable in engineering units, a two-state message,
@@ -82,29 +58,25 @@ class AnimatedText {
     int Address() const { return fields.ComboBox1 >= 0 ? fields.ComboBox1 + 1 : 0; }
     AnimatedTextType type() const;
 
-    // Recomputes Label1 and its colour (the display refresh).
-    void Evaluate(Simulation& sim);
+    // The text and colour to show, computed by the display refresh; nothing when the shown text
+    // stays as it is (a binary text without a variable). A scalar takes its alarm limits afresh
+    // from its variable.
+    std::optional<AnimatedTextResult> Evaluate(Simulation& sim);
     // Latches the span and alarms; returns whether the text is accepted (no messages exist).
     bool Apply(Simulation& sim);
-    // A variable chosen in ComboBox1 at list position `position`.
+    // A variable chosen in ComboBox1 at list position `position`: a scalar on M01..M100 takes
+    // its span, alarms and unit from the variable.
     void ChooseVariable(Simulation& sim, int position);
-    // Edits of the span fields carry over to the alarm fields.
-    void SetEdit1(const std::string& text);
-    void SetEdit4(const std::string& text);
+    // The decimals' arrows hold 0 to 5.
     void SetDecimals(int decimals);
-
-    static AnimatedTextLayout Layout(AnimatedTextType type);
-    static AnimatedTextWindowTexts WindowTexts(Language language);
 
     AnimatedTextFields fields;
     AnimatedTextApplied applied;
-    AnimatedTextDisplay display;
 
   private:
     void FillFromVariable(Simulation& sim, int address, const std::string& ueMin);
-    void ShowEngineering(double percent);
-    void ShowBinary(double value);
-    void Colour(double engineering);
+    AnimatedTextResult Engineering(double percent) const;
+    AnimatedTextResult Binary(double value) const;
     int slot_;
 };
 

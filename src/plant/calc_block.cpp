@@ -2,7 +2,6 @@
 
 #include "engine/calc_function.h"
 #include "engine/equation.h"
-#include "engine/numbers.h"
 #include "plant/simulation.h"
 
 namespace vork {
@@ -35,10 +34,6 @@ bool Inconsistent(Simulation& sim, const std::string& expression) {
 
 }  // namespace
 
-CalcBlock::CalcBlock(int slot) : slot_(slot) {
-    display.Label1 = "M" + std::to_string(outputAddress()) + "=";
-}
-
 void CalcBlock::Compute(Simulation& sim) {
     bool failed = false;
     std::optional<double> compiled = sim.EvalCalcFunction(applied.FuncaoTr, function_);
@@ -52,15 +47,12 @@ void CalcBlock::Compute(Simulation& sim) {
         double lower = sim.Eval(applied.LimInfText, lower_);
         if (result < lower) result = lower;
     }
-    if (!sim.batch) display.Label6 = Fixed(result, 2, 2);
     sim.vars.Write(outputAddress(), result);
 }
 
 std::vector<std::string> CalcBlock::Apply(Simulation& sim) {
     int address = outputAddress();
     sim.vars.SetDescription(address, fields.DescricaoText);
-    display.Label9 = sim.vars.Description(address);
-    display.Label1 = "M" + std::to_string(address) + "=";
     applied = {fields.FuncaoTr, fields.LimSupText, fields.LimInfText};
 
     std::vector<std::string> messages;
@@ -74,40 +66,8 @@ std::vector<std::string> CalcBlock::Apply(Simulation& sim) {
     return messages;
 }
 
-std::vector<std::string> CalcBlock::UpdateClicked(Simulation& sim) {
-    std::vector<std::string> messages = Apply(sim);
-    if (messages.empty()) {
-        fields.DescricaoText = sim.vars.Description(outputAddress());
-        display.btnatualizaEnabled = false;
-        display.SairButtonEnabled = true;
-    }
-    return messages;
-}
-
-void CalcBlock::FieldEdited() {
-    display.btnatualizaEnabled = true;
-    display.SairButtonEnabled = false;
-}
-
-void CalcBlock::Activate(const Simulation& sim) {
-    fields.DescricaoText = sim.vars.Description(outputAddress());
-}
-
 std::string CalcBlock::MessagePrefix() const {
     return "Bloco " + std::to_string(outputAddress());
-}
-
-CalcBlockWindowTexts CalcBlock::WindowTexts(Language language) {
-    if (language == Language::English)
-        return {
-            "Calculations Block", "Function",          "Limits", "Math expression for calculation",
-            "Output Upper Limit", "Output Lower Limit"};
-    return {"Bloco de Cálculo",
-            "Função",
-            "Limites:",
-            "Expressão matemática do cálculo",
-            "Limite superior para saída",
-            "Limite inferior para saída"};
 }
 
 }  // namespace vork

@@ -58,10 +58,4 @@ void Characterizer::Compute(Simulation& sim) {
     if (exists[4] && Invert(4, x, mv)) sim.vars.Write(kOutput, mv);
 }
 
-CharacterizerCaptions Characterizer::Captions(Language language) {
-    if (language == Language::English)
-        return {"Characterizer", "Input Ad.:", "Output Ad.:", "Enable"};
-    return {"Linearizador", "End. Entrada:", "End.Saída:", "Ativar"};
-}
-
 }  // namespace vork

@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 
-#include "engine/language.h"
 #include "plant/addresses.h"
 
 namespace vork {
@@ -17,7 +16,6 @@ struct CharacterizerFields {
     bool Lin1Ativar = false;
     std::array<std::string, 6> Lin1MV{"0", "20", "40", "60", "80", "100"};
     std::array<std::string, 6> Lin1PV{"0", "20", "40", "60", "80", "100"};
-    std::string Lin1EndSai = "M13";
 };
 
 // Segment i runs from point i to point i + 1 (percent of range).
@@ -36,13 +34,6 @@ struct CharacterizerState {
     std::array<CharacterizerSegment, 5> segments{};
 };
 
-struct CharacterizerCaptions {
-    const char* Label34;
-    const char* Label30;
-    const char* Label31;
-    const char* Lin1Ativar;
-};
-
 // Inverts a piecewise-linear MV -> PV curve of up to six points: reads a wanted PV and writes
 // to M13 the MV at which the curve reaches it.
 class Characterizer {
@@ -52,8 +43,6 @@ class Characterizer {
     void Compute(Simulation& sim);
     // The variable that Lin1EndEnt names, or 0 when its first two characters are not 1..99.
     int InputAddress() const;
-
-    static CharacterizerCaptions Captions(Language language);
 
     CharacterizerFields fields;
     CharacterizerState state;

@@ -1,6 +1,7 @@
 #include "plant/signal_generator.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -10,6 +11,13 @@
 namespace vork {
 
 namespace {
+
+constexpr std::array<const char*, 10> kTypeDescriptions{
+    "Constante 0-100", "Constante 0-1", "Aleatório",
+    "Aleatório Médio", "Aleatório",     "Sinal Senoidal",
+    "Random Walk",     "Equação",       "LN()",
+    "Exp()",
+};
 
 constexpr double kClockWrap = 100000000.0;  // seconds
 
@@ -31,10 +39,6 @@ bool HoldsDescription(int k, SignalType type) {
     if (k > SignalGenerator::kComputedChannels) return true;
     return type != SignalType::MediumRandom && type != SignalType::Sine &&
            type != SignalType::RandomWalk;
-}
-
-bool ShowsOutput(SignalType type) {
-    return type >= SignalType::FastRandom && type <= SignalType::RandomWalk;
 }
 
 double MediumRandom(Simulation& sim, GeneratorChannel& c) {
@@ -72,6 +76,10 @@ double RandomWalk(Simulation& sim, GeneratorChannel& c) {
 
 }  // namespace
 
+const char* TypeDescription(SignalType type) {
+    return kTypeDescriptions[static_cast<size_t>(type)];
+}
+
 int SignalGenerator::TypeCount(int channel) {
     if (channel >= 1 && channel <= 5) return 10;
     if (channel >= 6 && channel <= 10) return 7;
@@ -91,7 +99,7 @@ void SignalGenerator::ComputeChannel(Simulation& sim, int k) {
     std::optional<double> v = ChannelOutput(sim, c, type);
     if (!v) return;
     sim.vars.Write(Address(k), *v);
-    if (ShowsOutput(type)) c.fields.Valor = c.compiled.valor.Of(*v, 2, 2);
+    if (ShowsOutput(type)) c.state.valorOutput = *v;
 }
 
 // The new output of a computed channel, or nothing when it keeps its value on this scan.
@@ -128,7 +136,6 @@ std::optional<double> SignalGenerator::ChannelOutput(Simulation& sim, GeneratorC
 }
 
 void SignalGenerator::Apply(Simulation& sim) {
-    Button1Enabled = false;
     for (int k = 1; k <= kChannels; ++k)
         ApplyChannel(sim, k);
 }
@@ -149,7 +156,7 @@ void SignalGenerator::ApplyChannel(Simulation& sim, int k) {
             sim.vars.Write(address, f.ValorDig == 1 ? 1.0 : 0.0);
             f.Valor = f.ValorDig == 1 ? "1" : "0";
         } else if (ShowsOutput(type)) {
-            sim.vars.Write(address, ParseLenient(f.Valor));
+            sim.vars.Write(address, ParseLenient(ValorText(k)));
         } else {
             c.applied.expression = f.Valor;
         }
@@ -161,43 +168,35 @@ void SignalGenerator::ApplyChannel(Simulation& sim, int k) {
     c.applied.p = offered && type == SignalType::Sine ? sim.Eval(f.Desc) : ParseLenient(f.Desc);
 }
 
-bool SignalGenerator::ChangeType(Simulation& sim, int k, int type, bool fromFile) {
+bool SignalGenerator::ChangeType(Simulation& sim, int k, int type) {
     if (!Offers(k, type)) return false;
     GeneratorChannel& c = channel(k);
+    // The value field keeps the output it showed, now as a text of its own.
+    c.fields.Valor = ValorText(k);
+    c.state.valorOutput.reset();
     c.fields.Tipo = type;
     c.applied.min = c.applied.max = c.applied.p = 0.0;
     c.state.walk = 0.0;
-    auto t = static_cast<SignalType>(type);
-    sim.vars.SetDescription(Address(k), TypeDescription(t));
-    if (fromFile) return true;
-    ChannelGuides g = Guides(t);
-    if (g.desc) c.fields.Desc = g.desc;
-    if (g.min) c.fields.Min = g.min;
-    if (g.max) c.fields.Max = g.max;
-    if (g.valor) c.fields.Valor = g.valor;
+    sim.vars.SetDescription(Address(k), TypeDescription(static_cast<SignalType>(type)));
     return true;
 }
 
 void SignalGenerator::LoadChannels(Simulation& sim) {
     for (int k = 1; k <= kChannels; ++k) {
         GeneratorChannel& c = channel(k);
+        c.state.valorOutput.reset();  // the loaded texts are what the fields show
         if (c.fields.Tipo == static_cast<int>(SignalType::MediumRandom) && Offers(k, c.fields.Tipo))
             c.state.filter = ParseLenient(c.fields.Valor);
-        ChangeType(sim, k, c.fields.Tipo, true);
+        ChangeType(sim, k, c.fields.Tipo);
     }
     Apply(sim);
 }
 
-void SignalGenerator::ArrowClicked(Simulation& sim, int k, int position) {
-    if (TypeCount(k) == 0) return;
-    channel(k).fields.Valor = std::to_string(std::clamp(position, 0, 100));
-    Apply(sim);
-}
-
-void SignalGenerator::RadioClicked(Simulation& sim, int k, int entry) {
-    if (TypeCount(k) == 0) return;
-    channel(k).fields.ValorDig = entry == 1 ? 1 : 0;
-    Apply(sim);
+std::string SignalGenerator::ValorText(int k) const {
+    const GeneratorChannel& c = channel(k);
+    bool shown = Offers(k, c.fields.Tipo) && ShowsOutput(static_cast<SignalType>(c.fields.Tipo));
+    if (shown && c.state.valorOutput) return Fixed(*c.state.valorOutput, 2, 2);
+    return c.fields.Valor;
 }
 
 }  // namespace vork

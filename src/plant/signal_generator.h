@@ -5,13 +5,33 @@
 #include <string>
 
 #include "engine/compiled_field.h"
-#include "engine/fixed_memo.h"
 #include "plant/addresses.h"
-#include "plant/signal_generator_texts.h"
 
 namespace vork {
 
 class Simulation;
+
+// Signal types by their position in a channel's type selector.
+enum class SignalType {
+    Constant100,
+    Constant01,
+    FastRandom,
+    MediumRandom,
+    SlowRandom,
+    Sine,
+    RandomWalk,
+    Equation,
+    Ln,
+    Exp
+};
+
+// The variable description a type change writes; the same in both languages.
+const char* TypeDescription(SignalType type);
+
+// Whether a type's value field shows the channel's output: the random, sine and random-walk types.
+constexpr bool ShowsOutput(SignalType type) {
+    return type >= SignalType::FastRandom && type <= SignalType::RandomWalk;
+}
 
 // One row of the generator window, as typed (MnnTipo, MnnDesc, ... for nn = 80 + channel).
 struct GeneratorChannelFields {
@@ -37,13 +57,15 @@ struct GeneratorChannelState {
     double target = 0.0;  // medium random: level the filter approaches, percent
     double walk = 0.0;    // random walk value, percent
     double clock = 0.0;   // sine clock, seconds
+    // The last output of a type that shows it, once computed: the value field holds it with two
+    // decimals, written out only when the text is read.
+    std::optional<double> valorOutput;
 };
 
 // The compiled forms of the texts a channel evaluates on every scan.
 struct GeneratorChannelCompiled {
     CompiledField period;
     CompiledField expression;
-    FixedMemo valor;  // the output text, written on every scan
 };
 
 struct GeneratorChannel {
@@ -68,26 +90,22 @@ class SignalGenerator {
     const GeneratorChannel& channel(int k) const { return channels[k - 1]; }
 
     // Updates the random, sine, random-walk and expression channels; constants keep the value
-    // written when they were applied. Value fields are updated in batch mode too.
+    // written when they were applied. Value fields follow in batch mode too.
     void Compute(Simulation& sim);
     // Takes every channel's parameters from its fields and writes the constants.
     void Apply(Simulation& sim);
-    // Selecting `type` in channel k's selector. A file load passes `fromFile` to keep the loaded
-    // field texts. Returns false, changing nothing, for a type the channel does not offer.
-    bool ChangeType(Simulation& sim, int k, int type, bool fromFile = false);
+    // Channel k takes `type`: its parameters are cleared and its variable described by the type.
+    // Returns false, changing nothing, for a type the channel does not offer.
+    bool ChangeType(Simulation& sim, int k, int type);
     // After a file load has set every channel's Tipo and field texts: medium-random channels
-    // continue from the value they showed, every row is arranged for its type without guiding
-    // texts, then the generator is applied.
+    // continue from the value they showed, every channel takes its type, then the generator is
+    // applied.
     void LoadChannels(Simulation& sim);
-    // Arrow buttons of channel k moved to `position` (0..100): the value field follows, then apply.
-    void ArrowClicked(Simulation& sim, int k, int position);
-    // Radio group of channel k set to `entry` (0 or 1), then apply.
-    void RadioClicked(Simulation& sim, int k, int entry);
-    // A key press in a text, minimum, maximum or value field.
-    void FieldEdited() { Button1Enabled = true; }
+    // The text of channel k's value field: its last output with two decimals for the types that
+    // show it, otherwise Valor as typed.
+    std::string ValorText(int k) const;
 
     std::array<GeneratorChannel, kChannels> channels;
-    bool Button1Enabled = false;
 
   private:
     void ApplyChannel(Simulation& sim, int k);

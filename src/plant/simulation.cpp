@@ -81,7 +81,6 @@ bool Simulation::Tick(double nowMs) {
 }
 
 void Simulation::DisplayRefresh() {
-    texts.ForEach([this](AnimatedText& t) { t.Evaluate(*this); });
     if (onDisplayRefresh) onDisplayRefresh();
 }
 

@@ -97,10 +97,10 @@ class Simulation {
     void EvaluationPass(const std::function<void()>& afterCalcBlocks = {});
 
     // The real-time tick at `nowMs` (milliseconds since midnight), holding the step lock through
-    // its callbacks. Returns true when the display refresh ran on this tick.
+    // its callbacks. Returns true when the display refresh ran on this tick; the windows that
+    // show animated texts evaluate them then.
     bool Tick(double nowMs);
-    // Called by the display refresh after the animated texts, for the workspace's shapes and
-    // push-button texts.
+    // Called by the display refresh, for the workspace's shapes and push-button texts.
     std::function<void()> onDisplayRefresh;
 
     // Empties every slot (a new project).

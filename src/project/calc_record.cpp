@@ -43,8 +43,6 @@ std::vector<std::string> ReadCalcRecord(CalcBlock& b, Simulation& sim, LineReade
     f.LimInfText = record.Text(key::Lower);
     f.LimSupCheck = record.WordFlag(key::UpperOn);
     f.LimInfCheck = record.WordFlag(key::LowerOn);
-    b.display.SairButtonEnabled = true;
-    b.display.btnatualizaEnabled = false;
     std::vector<std::string> messages = b.Apply(sim);
     // The output is not stored. Computed now from the restored process and controller outputs,
     // it stands in the table for the blocks that read it before the first pass reaches it.

@@ -22,9 +22,10 @@ bool HasLimits(int k) {
 
 // A 0/1 channel stores its radio choice: that is what its hidden value field holds once
 // applied, and a text left there from an earlier type would fail the strict read on loading.
-std::string ValueText(const GeneratorChannelFields& f) {
+std::string ValueText(const SignalGenerator& generator, int k) {
+    const GeneratorChannelFields& f = generator.channel(k).fields;
     if (f.Tipo == static_cast<int>(SignalType::Constant01)) return f.ValorDig == 1 ? "1" : "0";
-    return f.Valor;
+    return generator.ValorText(k);
 }
 
 void ReadChannel(SignalGenerator& generator, int k, Language language, RecordReader& record) {
@@ -55,7 +56,7 @@ void WriteGeneratorSection(const SignalGenerator& generator, LineWriter& out) {
         record.Item("", f.Desc);
         record.Item("", HasLimits(k) ? std::string_view(f.Min) : kNoLimit);
         record.Item("", HasLimits(k) ? std::string_view(f.Max) : kNoLimit);
-        record.Item("", ValueText(f));
+        record.Item("", ValueText(generator, k));
     }
 }
 

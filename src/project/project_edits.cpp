@@ -77,10 +77,14 @@ std::vector<std::string> Project::Apply(ObjectRef ref) {
             messages = Found(Find<ProcessBlock>(*this, ref)).Apply(sim);
             applied = messages.empty();
             break;
-        case ObjectKind::Calc:
-            messages = Found(Find<CalcBlock>(*this, ref)).UpdateClicked(sim);
+        case ObjectKind::Calc: {
+            CalcBlock& block = Found(Find<CalcBlock>(*this, ref));
+            messages = block.Apply(sim);
             applied = messages.empty();
+            // The field takes back the description as the variable holds it (255 characters).
+            if (applied) block.fields.DescricaoText = sim.vars.Description(block.outputAddress());
             break;
+        }
         case ObjectKind::Text:
             if (Found(Find<AnimatedText>(*this, ref)).Apply(sim)) RefreshWorkspace(workspace, sim);
             break;

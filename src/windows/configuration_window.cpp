@@ -229,6 +229,10 @@ std::vector<std::string> ConfigurationWindow::characterizerInputList() const {
     return project_.sim.vars.ShortPickList();
 }
 
+std::string ConfigurationWindow::characterizerOutputText() const {
+    return "M" + std::to_string(Characterizer::kOutput);
+}
+
 void ConfigurationWindow::EditWorkspace(const std::function<void(Workspace&)>& edit) {
     project_.Edit<Workspace>(kWorkspaceRef, edit, Modifies::No);
 }

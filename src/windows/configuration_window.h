@@ -77,6 +77,8 @@ class ConfigurationWindow {
     void EditCharacterizer(const std::function<void(CharacterizerFields&)>& edit);
     // `Lin1EndEnt`'s entries, rebuilt whenever it gets the focus: "01 " + description ..
     std::vector<std::string> characterizerInputList() const;
+    // `Lin1EndSai`, disabled: the output variable.
+    std::string characterizerOutputText() const;
 
     // Page "Imagens Animadas", shape k = 1..5. Any click on the check box makes the type,
     // variable and colour settings available.

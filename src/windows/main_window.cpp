@@ -1,5 +1,7 @@
 #include "windows/main_window.h"
 
+#include <optional>
+
 #include "plant/controller.h"
 #include "project/life_cycle_texts.h"
 #include "project/project.h"
@@ -215,8 +217,10 @@ void MainWindow::DisplayRefresh() {
 }
 
 void MainWindow::RefreshTexts() {
-    project_.sim.texts.ForEach([this](const AnimatedText& t) {
-        texts_.at(t.slot() - 1) = {t.display.Label1, t.display.colour};
+    Simulation& sim = project_.sim;
+    sim.texts.ForEach([&](AnimatedText& t) {
+        if (std::optional<AnimatedTextResult> shown = t.Evaluate(sim))
+            texts_.at(t.slot() - 1) = {shown->text, shown->colour};
     });
 }
 

@@ -15,6 +15,8 @@ class AnimatedTextTest : public ::testing::Test {
         sim.vars.SetAttribute(21, AttributeField::Lse, "150");
         sim.vars.Write(21, 50.0);
     }
+    // The text and colour the display refresh shows; "-" when it keeps what it showed.
+    AnimatedTextResult Shown() { return text.Evaluate(sim).value_or(AnimatedTextResult{"-"}); }
     AnimatedText& Scalar(int address) {
         text.ChooseVariable(sim, address - 1);
         EXPECT_TRUE(text.Apply(sim));
@@ -25,31 +27,26 @@ class AnimatedTextTest : public ::testing::Test {
 };
 
 TEST_F(AnimatedTextTest, ScalarShowsEngineeringValueAndAlarm) {
-    Scalar(21).Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "100.00 m3/h");
-    EXPECT_EQ(text.display.colour, TextColour::Blue);
+    Scalar(21);
+    EXPECT_EQ(Shown().text, "100.00 m3/h");
+    EXPECT_EQ(Shown().colour, TextColour::Blue);
     EXPECT_EQ(text.fields.Edit2, "150.00");
     sim.vars.SetAttribute(21, AttributeField::Lse, "80");  // no apply needed
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.colour, TextColour::Red);
+    EXPECT_EQ(Shown().colour, TextColour::Red);
     sim.vars.SetAttribute(21, AttributeField::Lse, "M22*2");
     sim.vars.Write(22, 60.0);
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.colour, TextColour::Blue);
+    EXPECT_EQ(Shown().colour, TextColour::Blue);
     sim.vars.SetAttribute(21, AttributeField::Lie, "101");
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.colour, TextColour::Red);
+    EXPECT_EQ(Shown().colour, TextColour::Red);
 }
 
 TEST_F(AnimatedTextTest, DecimalsFromZeroToFive) {
     Scalar(21);
     text.SetDecimals(0);
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "100 m3/h");
+    EXPECT_EQ(Shown().text, "100 m3/h");
     text.SetDecimals(9);
     EXPECT_EQ(text.fields.CasasDecimais, 5);
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "100.00000 m3/h");
+    EXPECT_EQ(Shown().text, "100.00000 m3/h");
 }
 
 TEST_F(AnimatedTextTest, BinaryChoosesMessage) {
@@ -58,19 +55,17 @@ TEST_F(AnimatedTextTest, BinaryChoosesMessage) {
     text.ChooseVariable(sim, 10);         // M11
     EXPECT_EQ(text.fields.Edit1, "100");  // only scalars take attributes
     EXPECT_TRUE(text.Apply(sim));
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "Parado");
-    EXPECT_EQ(text.display.colour, TextColour::Red);
+    EXPECT_EQ(Shown().text, "Parado");
+    EXPECT_EQ(Shown().colour, TextColour::Red);
     sim.vars.Write(11, 1.0);
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "Operando");
-    EXPECT_EQ(text.display.colour, TextColour::Blue);
+    EXPECT_EQ(Shown().text, "Operando");
+    EXPECT_EQ(Shown().colour, TextColour::Blue);
     text.fields.FuncaoTr = "Ligado";
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "Ligado");
+    EXPECT_EQ(Shown().text, "Ligado");
     sim.vars.Write(11, 0.0);
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "");
+    EXPECT_EQ(Shown().text, "");
+    text.fields.ComboBox1 = -1;
+    EXPECT_EQ(Shown().text, "-");  // no variable: the label keeps its text
 }
 
 TEST_F(AnimatedTextTest, BinaryOnActuatorShowsScalar) {
@@ -78,8 +73,7 @@ TEST_F(AnimatedTextTest, BinaryOnActuatorShowsScalar) {
     text.ChooseVariable(sim, 100);  // M101
     sim.vars.WriteActuator(1, 25.0);
     text.Apply(sim);
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "25.00 ");
+    EXPECT_EQ(Shown().text, "25.00 ");
 }
 
 TEST_F(AnimatedTextTest, EquationIsNeverInAlarm) {
@@ -88,29 +82,27 @@ TEST_F(AnimatedTextTest, EquationIsNeverInAlarm) {
     text.fields.Unidade = "kg";
     sim.vars.Write(22, 100.0);
     EXPECT_TRUE(text.Apply(sim));
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "150.00 kg");
-    EXPECT_EQ(text.display.colour, TextColour::Blue);
+    EXPECT_EQ(Shown().text, "150.00 kg");
+    EXPECT_EQ(Shown().colour, TextColour::Blue);
     text.fields.FuncaoTr = "SQRT(4)";  // evaluated live: inconsistent gives the span minimum
-    text.SetEdit4("-10");
+    text.fields.Edit4 = "-10";
     text.Apply(sim);
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "-10.00 kg");
+    EXPECT_EQ(Shown().text, "-10.00 kg");
 }
 
 TEST_F(AnimatedTextTest, ApplyAcceptance) {
     text.fields.DescricaoText = "Vazão";
     EXPECT_FALSE(text.Apply(sim));  // no variable
-    EXPECT_EQ(text.display.Label4, "");
+    EXPECT_FALSE(text.applied.accepted);
     text.fields.Tipo = 2;
     text.fields.FuncaoTr = "M21";
     EXPECT_TRUE(text.Apply(sim));
-    EXPECT_EQ(text.display.Label4, "Vazão");
-    text.SetEdit1("50x");
+    EXPECT_TRUE(text.applied.accepted);
+    text.fields.Edit1 = "50x";
     EXPECT_FALSE(text.Apply(sim));
-    text.SetEdit1(" -5 ");
+    text.fields.Edit1 = " -5 ";
     EXPECT_FALSE(text.Apply(sim));  // maximum below minimum
-    text.SetEdit1("1E2");
+    text.fields.Edit1 = "1E2";
     EXPECT_TRUE(text.Apply(sim));
     text.fields.FuncaoTr = "M21>2";
     EXPECT_FALSE(text.Apply(sim));
@@ -132,16 +124,8 @@ TEST_F(AnimatedTextTest, ChoosingAVariableFillsTheFields) {
     EXPECT_EQ(text.applied.spanMax, 200.0);
 }
 
-TEST_F(AnimatedTextTest, RefreshOnEverySixthTick) {
-    text.Evaluate(sim);
-    EXPECT_EQ(text.display.Label1, "0.00 ");  // span minimum before anything is set
-    Scalar(21);
-    text.display.Label1 = "=";
-    for (int tick = 1; tick <= 5; ++tick)
-        EXPECT_FALSE(sim.Tick(100.0 * tick));
-    EXPECT_EQ(text.display.Label1, "=");
-    EXPECT_TRUE(sim.Tick(600.0));
-    EXPECT_EQ(text.display.Label1, "100.00 m3/h");
+TEST_F(AnimatedTextTest, ShowsTheSpanMinimumBeforeAnythingIsSet) {
+    EXPECT_EQ(Shown().text, "0.00 ");
 }
 
 }  // namespace

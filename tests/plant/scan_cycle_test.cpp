@@ -44,7 +44,7 @@ TEST(ScanCycle, WithoutObjectsATickStillDrivesTheGenerator) {
     Simulation sim;
     SignalGenerator& g = sim.generator();
     g.ChangeType(sim, 16, static_cast<int>(SignalType::Constant01));
-    g.RadioClicked(sim, 16, 1);
+    g.channel(16).fields.ValorDig = 1;
     g.ChangeType(sim, 1, static_cast<int>(SignalType::Sine));
     g.channel(1).fields = {5, "4", "0", "100", "", 0, 0};
     g.Apply(sim);

@@ -33,24 +33,21 @@ TEST_F(SignalGeneratorTest, ConstantEvaluatesWithoutSubstitution) {
     gen.channel(2).fields.Valor = "M21";
     gen.channel(3).fields.Valor = "150";
     sim.vars.Write(21, 70.0);
-    gen.FieldEdited();
     gen.Apply(sim);
     EXPECT_EQ(sim.vars.Read(81), 50.0);
     EXPECT_EQ(gen.channel(1).fields.UpDown, 50);
     EXPECT_EQ(sim.vars.Read(82), 0.0);
     EXPECT_EQ(gen.channel(3).fields.UpDown, 100);
-    EXPECT_FALSE(gen.Button1Enabled);
-    gen.ArrowClicked(sim, 1, 37);
-    EXPECT_EQ(gen.channel(1).fields.Valor, "37");
-    EXPECT_EQ(sim.vars.Read(81), 37.0);
 }
 
-TEST_F(SignalGeneratorTest, BinaryConstantFollowsRadioGroup) {
+TEST_F(SignalGeneratorTest, BinaryConstantWritesItsChoice) {
     gen.ChangeType(sim, 14, static_cast<int>(SignalType::Constant01));
-    gen.RadioClicked(sim, 14, 1);
+    gen.channel(14).fields.ValorDig = 1;
+    gen.Apply(sim);
     EXPECT_EQ(sim.vars.Read(94), 1.0);
     EXPECT_EQ(gen.channel(14).fields.Valor, "1");
-    gen.RadioClicked(sim, 14, 0);
+    gen.channel(14).fields.ValorDig = 0;
+    gen.Apply(sim);
     EXPECT_EQ(sim.vars.Read(94), 0.0);
     EXPECT_EQ(gen.channel(14).fields.Valor, "0");
 }
@@ -69,7 +66,7 @@ TEST_F(SignalGeneratorTest, FastRandomNeverReachesMax) {
     EXPECT_GE(lo, 40.0);
     EXPECT_LE(hi, 59.998 + 1e-9);
     EXPECT_GT(hi, 59.9);
-    EXPECT_EQ(gen.channel(1).fields.Valor.size(), 5u);  // "dd.dd"
+    EXPECT_EQ(gen.ValorText(1).size(), 5u);  // "dd.dd"
 }
 
 TEST_F(SignalGeneratorTest, SlowRandomHoldsItsLevel) {
@@ -92,7 +89,7 @@ TEST_F(SignalGeneratorTest, MediumRandomFiltersTowardsTarget) {
     c.state.target = 80.0;
     gen.Compute(sim);
     EXPECT_NEAR(sim.vars.Read(82), 0.1 / 1.1 * 80.0, 1e-12);
-    EXPECT_EQ(c.fields.Valor, "7.27");
+    EXPECT_EQ(gen.ValorText(2), "7.27");
     c.fields.Desc = "-0.1";  // P + dt = 0: no filter
     gen.Apply(sim);
     gen.Compute(sim);
@@ -122,7 +119,7 @@ TEST_F(SignalGeneratorTest, SineFollowsItsClock) {
     for (int i = 0; i < 25; ++i)
         gen.Compute(sim);
     EXPECT_NEAR(sim.vars.Read(83), 100.0, 1e-9);
-    EXPECT_EQ(c.fields.Valor, "100.00");
+    EXPECT_EQ(gen.ValorText(3), "100.00");
     for (int i = 0; i < 50; ++i)
         gen.Compute(sim);
     EXPECT_NEAR(sim.vars.Read(83), 0.0, 1e-9);
@@ -144,30 +141,41 @@ TEST_F(SignalGeneratorTest, SinePeriodFollowsVariableWithoutApplying) {
     sim.vars.Write(15, 0.0);
     gen.Compute(sim);
     EXPECT_EQ(sim.vars.Read(84), 0.0);
-    EXPECT_EQ(c.fields.Valor, "0.00");
+    EXPECT_EQ(gen.ValorText(4), "0.00");
 }
 
-TEST_F(SignalGeneratorTest, TypeChangeClearsParametersAndGuides) {
+TEST_F(SignalGeneratorTest, TypeChangeClearsParameters) {
     GeneratorChannel& c = gen.channel(5);
     c.fields.Min = "20";
     c.fields.Max = "80";
     gen.Apply(sim);
     ASSERT_EQ(c.applied.min, 20.0);
     gen.ChangeType(sim, 5, static_cast<int>(SignalType::Sine));
-    EXPECT_EQ(c.fields.Desc, "Per (seg)");
-    EXPECT_EQ(c.fields.Min, "Min.");
-    EXPECT_EQ(c.fields.Max, "Máx.");
     c.fields.Desc = "10";  // the period is live, the limits were cleared
     c.state.clock = 1.0;
     gen.Compute(sim);
     EXPECT_EQ(sim.vars.Read(85), 0.0);
 
-    gen.ChangeType(sim, 5, static_cast<int>(SignalType::RandomWalk), true);
-    EXPECT_EQ(c.fields.Desc, "10");  // a file load keeps its texts
+    gen.ChangeType(sim, 5, static_cast<int>(SignalType::RandomWalk));
+    EXPECT_EQ(c.fields.Desc, "10");  // the texts are the window's business
     EXPECT_EQ(sim.vars.Description(85), "Random Walk");
     gen.ChangeType(sim, 5, static_cast<int>(SignalType::SlowRandom));
     EXPECT_EQ(sim.vars.Description(85), "Aleatório");
-    EXPECT_EQ(c.fields.Min, "Min");
+}
+
+TEST_F(SignalGeneratorTest, ValueTextFollowsTheOutputUntilTheTypeChanges) {
+    GeneratorChannel& c = Channel(1, SignalType::FastRandom, "x", "10", "10");
+    EXPECT_EQ(gen.ValorText(1), "Valor");  // nothing computed yet
+    gen.Compute(sim);
+    EXPECT_EQ(gen.ValorText(1), "10.00");
+    gen.ChangeType(sim, 1, static_cast<int>(SignalType::SlowRandom));
+    EXPECT_EQ(c.fields.Valor, "10.00");  // the text shown stays, as a text of its own
+    gen.ChangeType(sim, 1, static_cast<int>(SignalType::Constant100));
+    c.fields.Valor = "50";
+    gen.ChangeType(sim, 1, static_cast<int>(SignalType::FastRandom));
+    EXPECT_EQ(gen.ValorText(1), "50");  // not the output of the earlier random type
+    gen.Apply(sim);
+    EXPECT_EQ(sim.vars.Read(81), 50.0);
 }
 
 TEST_F(SignalGeneratorTest, DescriptionsFollowTheTextField) {
@@ -185,8 +193,6 @@ TEST_F(SignalGeneratorTest, FamiliesOfferTheirTypes) {
     EXPECT_FALSE(gen.ChangeType(sim, 12, static_cast<int>(SignalType::Sine)));
     EXPECT_FALSE(gen.ChangeType(sim, 8, static_cast<int>(SignalType::Equation)));
     EXPECT_TRUE(gen.ChangeType(sim, 5, static_cast<int>(SignalType::Exp)));
-    EXPECT_EQ(TypeEntries(8, Language::English).size(), 7u);
-    EXPECT_EQ(TypeEntries(16, Language::Portuguese).size(), 2u);
 }
 
 TEST_F(SignalGeneratorTest, ExpressionChannels) {
@@ -228,10 +234,10 @@ TEST_F(SignalGeneratorTest, LoadKeepsTextsAndContinuesFilter) {
 }
 
 TEST_F(SignalGeneratorTest, ValueFieldsUpdateInBatchMode) {
-    GeneratorChannel& c = Channel(1, SignalType::FastRandom, "x", "10", "10");
+    Channel(1, SignalType::FastRandom, "x", "10", "10");
     sim.batch = true;
     sim.EvaluationPass();
-    EXPECT_EQ(c.fields.Valor, "10.00");
+    EXPECT_EQ(gen.ValorText(1), "10.00");
     EXPECT_EQ(sim.vars.Read(81), 10.0);
 }
 

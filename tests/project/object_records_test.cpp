@@ -211,13 +211,11 @@ TEST(CalcRecord, Slot1WritesIdentifier41AndLimitsOffReloadUnchecked) {
     Simulation other;
     CalcBlock& back = other.calcs.Fill(1);
     back.fields.LimSupCheck = back.fields.LimInfCheck = true;
-    back.display.btnatualizaEnabled = true;
     LineReader in = Reader(lines);
     EXPECT_EQ(ReadCalcRecord(back, other, in), std::vector<std::string>{});
     EXPECT_FALSE(back.fields.LimSupCheck);
     EXPECT_FALSE(back.fields.LimInfCheck);
     EXPECT_EQ(back.applied.FuncaoTr, "M21*2");
-    EXPECT_FALSE(back.display.btnatualizaEnabled);
 }
 
 TEST(CalcRecord, TheLoadedBlocksOutputStandsBeforeTheFirstPass) {

@@ -59,7 +59,7 @@ inline void AddProcess(Simulation& sim, const PlantSpec& s) {
         CalcBlock& input = sim.calcs.Fill(2);
         input.fields.TagText = "IN";
         input.fields.FuncaoTr = s.input;
-        input.UpdateClicked(sim);
+        input.Apply(sim);
         p.fields.EntradaSelect = 41;  // M42
     }
     p.Validate(sim);
@@ -73,7 +73,7 @@ inline std::string PlantBytes(const PlantSpec& s) {
     CalcBlock& measured = sim.calcs.Fill(1);
     measured.fields.TagText = "PT-1";
     measured.fields.FuncaoTr = s.measured + (s.noise > 0 ? "+M81-50" : "");
-    measured.UpdateClicked(sim);
+    measured.Apply(sim);
     Controller& c = sim.controllers.Fill(1);
     c.fields.TagText = "PIC-1";
     c.fields.VariavelSelect = 40;  // M41

@@ -155,6 +155,7 @@ TEST_F(ConfigurationModel, CharacterizerPanelIsReadLive) {
     project.Tick(100);
     EXPECT_EQ(project.sim.vars.Read(13), 37.5);
     EXPECT_EQ(config.characterizerInputList().size(), 99u);
+    EXPECT_EQ(config.characterizerOutputText(), "M13");
     EXPECT_TRUE(project.saved());
 }
 

@@ -341,8 +341,9 @@ TextBuilder& TextBuilder::Equation(const std::string& expression, double min, do
                                    const std::string& unit, int decimals) {
     t_.fields.Tipo = static_cast<int>(AnimatedTextType::Equation);
     t_.fields.FuncaoTr = expression;
-    t_.SetEdit4(RangeText(min));
-    t_.SetEdit1(RangeText(max));
+    // The alarm fields follow the span fields, as typing the span does.
+    t_.fields.Edit4 = t_.fields.Edit3 = RangeText(min);
+    t_.fields.Edit1 = t_.fields.Edit2 = RangeText(max);
     t_.fields.Unidade = unit;
     t_.SetDecimals(decimals);
     return *this;

@@ -152,7 +152,7 @@ std::vector<std::string> Example::Validate() {
     });
     sim.generator().Apply(sim);
     sim.processes.ForEach([&](ProcessBlock& p) { Append(problems, p.Validate(sim)); });
-    sim.calcs.ForEach([&](CalcBlock& c) { Append(problems, c.UpdateClicked(sim)); });
+    sim.calcs.ForEach([&](CalcBlock& c) { Append(problems, c.Apply(sim)); });
     sim.controllers.ForEach([&](vork::Controller& c) { Append(problems, c.Validate(sim)); });
     sim.texts.ForEach([&](AnimatedText& t) {
         t.ChooseVariable(sim, t.fields.ComboBox1);
@@ -285,8 +285,9 @@ void Example::CheckLoad(std::vector<std::string>& problems) {
     for (Footprint& f : footprints_) {
         AnimatedText* text = f.kind == FootprintKind::Text ? loaded.sim.texts.Get(f.slot) : nullptr;
         if (!text) continue;
-        text->Evaluate(loaded.sim);
-        f.symbol = text->display.Label1;
+        // A text with nothing to show keeps its label's first caption.
+        std::optional<AnimatedTextResult> shown = text->Evaluate(loaded.sim);
+        f.symbol = shown ? shown->text : "=";
     }
 }
 

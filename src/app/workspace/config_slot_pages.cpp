@@ -87,7 +87,7 @@ QWidget* TConfigForm::BuildCharacterizerPanel(QWidget* parent) {
     auto* output = new QLineEdit(panel);
     output->setObjectName("Lin1EndSai");
     output->setEnabled(false);
-    output->setText(FromStd(model_.characterizer().Lin1EndSai));
+    output->setText(FromStd(model_.characterizerOutputText()));
 
     grid->addWidget(title, 0, 0, 1, 2);
     grid->addWidget(characterizerOn_, 1, 0, 1, 2);

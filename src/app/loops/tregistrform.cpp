@@ -48,7 +48,7 @@ void TRegistrForm::BuildTrend() {
     for (size_t i = 0; i < pens.size(); ++i) {
         auto* label = new QLabel(&row);
         label->setObjectName(pens[i].first);
-        label->setGeometry(static_cast<int>(i) * 150, 0, 148, 22);
+        label->setGeometry(static_cast<int>(i) * 140, 0, 138, 22);
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, pens[i].second);
         label->setPalette(palette);
@@ -56,7 +56,7 @@ void TRegistrForm::BuildTrend() {
     }
     unit_ = new QLabel(&row);
     unit_->setObjectName("Label1");
-    unit_->setGeometry(450, 0, row.width() - 450, 22);
+    unit_->setGeometry(420, 0, row.width() - 420, 22);
     trend_->view().SetTraces([this] {
         std::vector<TraceStyle> traces{{0, Qt::red}};
         if (!model_.blueLabel.empty()) traces.push_back({1, Qt::blue});

@@ -10,7 +10,7 @@ namespace vork {
 
 namespace {
 
-constexpr int kPlotX = 46, kPlotY = 10;
+constexpr int kPlotX = 62, kPlotY = 10;
 constexpr int kRow1 = kPlotY + TrendView::kHeight + 25;  // under the axis titles
 constexpr int kRowStep = 26;
 
@@ -73,6 +73,7 @@ void TrendArea::BuildAxis(const TrendAreaNames& names) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);
         edit->setGeometry(0, y, kPlotX - 2, 20);
+        edit->setAlignment(Qt::AlignRight);
         connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
             (edit == top_ ? panel_.eSupText : panel_.eInfText) = text.toStdString();
         });
@@ -95,8 +96,9 @@ void TrendArea::BuildAxis(const TrendAreaNames& names) {
                  QRect(percentX, kPlotY + 20 * j - 8, kWidth - percentX, 16));
     int under = kPlotY + TrendView::kHeight + 1;
     // The recorder names its percent axis (StaticText13) and its scaled axis (StaticText14).
-    QRect left(0, under + 9, kPlotX - 2, 16), atRight(percentX, under + 9, kWidth - percentX, 16);
-    AddLabel("StaticText13", names.yTitle, names.titlesAtAxes ? atRight : left);
+    QRect left(0, under + 9, kPlotX - 2, 16), atRight(kWidth - 50, under + 9, 50, 16);
+    AddLabel("StaticText13", names.yTitle, names.titlesAtAxes ? atRight : left,
+             names.titlesAtAxes ? right : Qt::AlignLeft | Qt::AlignVCenter);
     AddLabel("StaticText14", names.xTitle,
              names.titlesAtAxes ? left : QRect(kPlotX + TrendView::kWidth - 150, under, 150, 16),
              names.titlesAtAxes ? Qt::AlignLeft | Qt::AlignVCenter : right);

@@ -128,6 +128,25 @@ TEST_F(Faceplate, ACancelledFolderDialogLeavesTheArchiveOff) {
     EXPECT_FALSE(C().trend.archive.on());
 }
 
+TEST_F(Faceplate, TheAutoScaleFitsThePvSamplesAndEnterAppliesAManualScale) {
+    Controller();
+    for (int sample = 0; sample < 450; ++sample) {  // the whole ring, 40 % to 60 %
+        project().sim.vars.Write(21, 40.0 + sample % 3 * 10.0);
+        Tick();
+    }
+    Click(In<QCheckBox>("EscalaAuto"));
+    EXPECT_DOUBLE_EQ(C().trend.ring.top(), 66.0);
+    EXPECT_DOUBLE_EQ(C().trend.ring.bottom(), 36.0);
+    EXPECT_EQ(In<QLineEdit>("eSupText")->text(), "330.0");
+    EXPECT_EQ(In<QLineEdit>("eInfText")->text(), "180.0");
+    Type(In<QLineEdit>("eSupText"), "400");
+    EXPECT_FALSE(In<QCheckBox>("EscalaAuto")->isChecked());
+    EXPECT_DOUBLE_EQ(C().trend.ring.top(), 80.0);
+    EXPECT_EQ(In<QLabel>("Label3")->text(), "378");  // 90 % of 180..400
+    Type(In<QLineEdit>("eInfText"), "500");          // above the top: not applied
+    EXPECT_DOUBLE_EQ(C().trend.ring.bottom(), 36.0);
+}
+
 TEST_F(Faceplate, ConfigAndTrendButtonsSwitchTheForms) {
     TControlador& w = Controller();
     EXPECT_EQ(w.width(), 745);

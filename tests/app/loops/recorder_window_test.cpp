@@ -84,5 +84,18 @@ TEST_F(RecorderWindow, TheArchiveGoesToTheProjectFolder) {
     EXPECT_TRUE(FileText(archive).startsWith("Tempo (0.100 seg);PV;SP;MV"));
 }
 
+class EnglishRecorder : public RecorderWindow {
+  protected:
+    EnglishRecorder() { project().sim.language = Language::English; }
+};
+
+TEST_F(EnglishRecorder, ActivationTranslatesTheWindow) {
+    Recorder();
+    EXPECT_EQ(Recorder().windowTitle(), "Register");
+    EXPECT_EQ(In<QLabel>("Label13")->text(), "Description:");
+    EXPECT_EQ(In<QCheckBox>("CheckBox1")->text(), "Archive");
+    EXPECT_EQ(In<QToolButton>("ConfBTN")->toolTip(), "Open configuration area");
+}
+
 }  // namespace
 }  // namespace vork::test

@@ -51,6 +51,7 @@ TrendArea::TrendArea(AppContext& context, TrendPanel& panel, const TrendAreaName
     });
     connect(view_, &TrendView::doubleClicked, this, &TrendArea::plotDoubleClicked);
     connect(view_, &TrendView::menuRequested, this, [this](QPoint at) { exportMenu_->popup(at); });
+    blink_.setParent(this);  // found by its name; destroyed as a member before the children
     blink_.setObjectName("Timer1");
     blink_.setInterval(500);
     connect(&blink_, &QTimer::timeout, this, [this] {

@@ -108,8 +108,15 @@ TEST_F(Faceplate, ArchivesGoToTheChosenFolderWithTheNextFreeNumber) {
     QString first = QDir(folder.path()).filePath("FIC-1_1.txt");
     ASSERT_TRUE(QFile::exists(first));
     EXPECT_FALSE(In<QComboBox>("BaseTempoBox")->isEnabled());
+    auto* blink = Controller().findChild<QTimer*>("Timer1");
+    ASSERT_NE(blink, nullptr);
+    EXPECT_TRUE(blink->isActive());
+    EXPECT_EQ(blink->interval(), 500);
+    EXPECT_EQ(In<QLabel>("Label21")->text(), "Saving 0.334s sampling");
     Tick(6);
     Click(In<QCheckBox>("CheckBox1"));
+    EXPECT_FALSE(blink->isActive());
+    EXPECT_FALSE(In<QLabel>("Label21")->isVisible());
     ASSERT_FALSE(platform.messages.isEmpty());
     EXPECT_EQ(platform.messages.last(), "Data saved: " + first);
     QStringList lines = FileText(first).split("\r\n", Qt::SkipEmptyParts);

@@ -1,12 +1,14 @@
 // Times one scan tick plus the repaint of the main window on the benchmark plant, with every
 // marker, shape, switch and slider shown, on the offscreen platform (unless another is chosen).
 // Prints the median and the maximum over the ticks, for a full repaint of the window and for
-// the repaint of what the tick changed.
+// the repaint of what the tick changed; then the same two with every controller's faceplate open
+// on its trend (the full repaint being that of the faceplates).
 //
 //   bench_app_tick [FILE] [--ticks N]     (FILE: bench/plants/full.smp, N: 600)
 
 #include <QApplication>
 #include <QString>
+#include <QToolButton>
 #include <algorithm>
 #include <chrono>
 #include <clocale>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/loops/tcontrolador.h"
 #include "app/platform/platform_notices.h"
 #include "app/platform/stderr_platform.h"
 #include "app/workspace/tform1.h"
@@ -62,6 +65,21 @@ void Print(const char* what, const Figures& f) {
         f.median, f.maximum, f.cpuMedian, f.cpuMaximum);
 }
 
+// Opens the window of every controller in the wide trend form.
+std::vector<QWidget*> OpenFaceplates(vork::Application& app) {
+    std::vector<QWidget*> opened;
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (!app.project().sim.controllers.Exists(slot)) continue;
+        app.windows().Show({vork::ObjectKind::Controller, slot});
+        auto* window = static_cast<vork::TControlador*>(
+            app.windows().Find({vork::ObjectKind::Controller, slot}));
+        if (window->model().configShowing) window->findChild<QToolButton*>("TrendButton")->click();
+        opened.push_back(window);
+    }
+    QApplication::processEvents();
+    return opened;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,9 +120,21 @@ int main(int argc, char** argv) {
         document.Tick();
         QApplication::processEvents();
     });
-    std::printf("%s, %d ticks, window %dx%d\n", file.toUtf8().constData(), ticks, main.width(),
-                main.height());
+    std::vector<QWidget*> faceplates = OpenFaceplates(app);
+    Figures faceplatesChanged = Time(ticks, [&] {
+        document.Tick();
+        QApplication::processEvents();
+    });
+    Figures withFaceplates = Time(ticks, [&] {
+        document.Tick();
+        for (QWidget* faceplate : faceplates)
+            faceplate->repaint();
+    });
+    std::printf("%s, %d ticks, window %dx%d, %d faceplates\n", file.toUtf8().constData(), ticks,
+                main.width(), main.height(), static_cast<int>(faceplates.size()));
     Print("tick + full repaint:", full);
     Print("tick + changed repaint:", changed);
+    Print("with faceplates, changed:", faceplatesChanged);
+    Print("with faceplates, full:", withFaceplates);
     return 0;
 }

@@ -1,3 +1,5 @@
+#include "app/loops/tcontrolador.h"
+#include "app/loops/tregistrform.h"
 #include "app/window_registry.h"
 #include "app/workspace/tconfigform.h"
 
@@ -6,6 +8,8 @@ namespace vork {
 // One line per window class of the program.
 void RegisterWindows(WindowRegistry& registry) {
     registry.Permanent<TConfigForm>(PermanentWindow::Configuration, "Configurao2");
+    registry.Object<TControlador>(ObjectKind::Controller);
+    registry.Object<TRegistrForm>(ObjectKind::Recorder);
 }
 
 }  // namespace vork

@@ -7,12 +7,6 @@ namespace vork {
 
 namespace {
 
-// Seconds per sample of the cursor's time reading: 0.1, 0.3 or 2.
-double CursorSecondsPerSample(TimeBase base) {
-    constexpr double kSeconds[] = {0.1, 0.3, 2.0};
-    return kSeconds[static_cast<size_t>(base)];
-}
-
 std::string SamplingText(TimeBase base) {
     constexpr const char* kTexts[] = {"Saving 0.1s sampling", "Saving 0.334s sampling",
                                       "Saving 2s sampling"};
@@ -31,6 +25,11 @@ TrendPanel::TrendPanel(CursorStyle style, int scaleTextWidth, TrendAccess access
         ResetCursorLabels("Ponto ", ":");
     else
         ResetCursorLabels("Coordenadas ", "");
+}
+
+double TrendPanel::SecondsPerSample(TimeBase base) {
+    constexpr double kSeconds[] = {0.1, 0.3, 2.0};
+    return kSeconds[static_cast<size_t>(base)];
 }
 
 void TrendPanel::Refresh(bool archiveAvailable) {
@@ -106,7 +105,7 @@ void TrendPanel::ImageClick(int x, int y) {
     double top = ParseLenient(eSupText);
     double bottom = ParseLenient(eInfText);
     double value = bottom + (top - bottom) / 100.0 * ((200.0 - y) / 2.0);
-    double seconds = x * CursorSecondsPerSample(trend.base());
+    double seconds = x * SecondsPerSample(trend.base());
     size_t i = static_cast<size_t>(cursorCounter - 1);
     if (style_ == CursorStyle::Points) {
         cursorLabels[i] = "Ponto " + std::to_string(cursorCounter) + ":  Y=" + Fixed(value, 1) +

@@ -70,6 +70,10 @@ class TrendPanel {
 
     // The trend shown: the ring the plot is painted from.
     const Trend& data() const { return access_.trend(); }
+    // The engineering range of the scaled traces.
+    EngineeringRange range() const { return access_.range(); }
+    // Seconds between two samples as the plot's time axis counts them: 0.1, 0.3 or 2.
+    static double SecondsPerSample(TimeBase base);
 
     // After each tick: the axis labels from the scale in force and the archive box from the
     // archive's state (an archive that failed to write shows as stopped). `archiveAvailable`

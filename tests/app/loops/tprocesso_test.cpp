@@ -205,9 +205,31 @@ TEST_F(ProcessWindowTest, ReactivationKeepsATypedDescription) {
     EXPECT_EQ(In<QLineEdit>("DescricaoText")->text(), "digitada");
 }
 
+TEST_F(ProcessWindowTest, ClosingRefreshesTheMarkersWithTheTypedTag) {
+    Type("TagText", "TT-9");
+    EXPECT_EQ(InMain<QPushButton>("Proce1")->text(), "");
+    window->close();  // the system menu, edits pending
+    EXPECT_EQ(InMain<QPushButton>("Proce1")->text(), "TT-9");
+    EXPECT_TRUE(project().saved());
+}
+
 TEST_F(ProcessWindowTest, EmptyingTheSlotClosesTheWindow) {
     project().Empty(kProcess1);
     EXPECT_EQ(app->windows().Find(kProcess1), nullptr);
+}
+
+TEST_F(ProcessWindowTest, ALoadedBlockOpensAppliedWithItsTypeGroup) {
+    ASSERT_TRUE(app->Open(VORK_SOURCE_DIR "/examples/reactor/reactor.smp"));
+    EXPECT_EQ(app->windows().Find(kProcess1), nullptr) << "closed with the old project";
+    QTest::mouseClick(InMain<QPushButton>("proce3"), Qt::LeftButton);
+    window = static_cast<TProcesso*>(app->windows().Find({ObjectKind::Process, 3}));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(Shown("GroupBox2"));
+    EXPECT_FALSE(Shown("GroupPVC"));
+    EXPECT_FALSE(In<QPushButton>("btnatualiza")->isEnabled());
+    EXPECT_TRUE(In<QPushButton>("SairButton")->isEnabled());
+    EXPECT_EQ(Text("Label22"), "(M23)");
+    EXPECT_EQ(window->windowTitle(), QString::fromStdString(project().sim.vars.Description(23)));
 }
 
 class EnglishProcessWindow : public ProcessWindowTest {

@@ -1,9 +1,11 @@
 #include "app/loops/tprocesso.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -302,7 +304,18 @@ void TProcesso::RebuildInputList() {
 
 void TProcesso::Sync() {
     if (!Alive()) return;
-    const ProcessFields& f = model_.block().fields;
+    SyncFields(model_.block().fields);
+    SyncTypeGroup(model_.block().fields.transferType);
+    SetTextIfChanged(title_, model_.title);
+    SetTextIfChanged(actuatorAddress_, model_.actuatorAddressText);
+    SetTextIfChanged(outputAddress_, model_.outputAddressText);
+    setWindowTitle(FromStd(model_.caption));
+    apply_->setEnabled(model_.applyPending);
+    exit_->setEnabled(model_.exitEnabled);
+}
+
+void TProcesso::SyncFields(const ProcessFields& f) {
+    // Only changed texts are written back, so a field being typed in keeps its cursor.
     for (const Field& field : fields_) {
         QString text = FromStd(f.*field.text);
         if (field.edit->text() != text) field.edit->setText(text);
@@ -312,20 +325,16 @@ void TProcesso::Sync() {
     if (input_->count() == 0) RebuildInputList();
     input_->setCurrentIndex(f.EntradaSelect);
     type_->setCurrentIndex(f.transferType);
-    const char* group = ProcessWindow::TypeGroup(f.transferType);
-    if (auto* shown = typeGroups_->findChild<QGroupBox*>(group))
-        typeGroups_->setCurrentWidget(shown);
-    typeGroups_->setVisible(*group != '\0');
-    initialValue_->setVisible(model_.initialValueVisible());
-    initialValueLabel_->setVisible(model_.initialValueVisible());
     curve_->setCurrentIndex(f.gainCurve);
     clamp_->setChecked(f.clampDisabled);
-    SetTextIfChanged(title_, model_.title);
-    SetTextIfChanged(actuatorAddress_, model_.actuatorAddressText);
-    SetTextIfChanged(outputAddress_, model_.outputAddressText);
-    setWindowTitle(FromStd(model_.caption));
-    apply_->setEnabled(model_.applyPending);
-    exit_->setEnabled(model_.exitEnabled);
+}
+
+void TProcesso::SyncTypeGroup(int type) {
+    QString group = QString::fromLatin1(ProcessWindow::TypeGroup(type));
+    typeGroups_->setVisible(!group.isEmpty());
+    if (!group.isEmpty()) typeGroups_->setCurrentWidget(typeGroups_->findChild<QGroupBox*>(group));
+    initialValue_->setVisible(model_.initialValueVisible());
+    initialValueLabel_->setVisible(model_.initialValueVisible());
 }
 
 void TProcesso::ShowLiveValues() {

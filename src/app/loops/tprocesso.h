@@ -69,6 +69,8 @@ class TProcesso : public QWidget {
     void ApplyTexts();
     void RebuildInputList();
     void Sync();
+    void SyncFields(const ProcessFields& f);
+    void SyncTypeGroup(int type);
     void ShowLiveValues();
     void Atualizar();
 

@@ -246,16 +246,16 @@ bool TProcesso::Alive() const {
 
 void TProcesso::ShowFromMain() {
     Activated();
+    // On top of the main window without being owned by it: the registry owns this window.
+    winId();
+    if (context_.mainWindow)
+        windowHandle()->setTransientParent(context_.mainWindow->windowHandle());
     if (!placed_) {
         adjustSize();
-        if (QScreen* screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
         placed_ = true;
-    }
-    // On top of the main window without being owned by it: the registry owns this window.
-    if (context_.mainWindow) {
-        winId();
-        windowHandle()->setTransientParent(context_.mainWindow->windowHandle());
     }
     show();
     raise();

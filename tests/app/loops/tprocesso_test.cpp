@@ -3,8 +3,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/loops/tprocesso.h"
 #include "app/support/app_fixture.h"
@@ -63,6 +65,10 @@ class ProcessWindowTest : public AppTest {
 
 TEST_F(ProcessWindowTest, OpensFromItsMarkerNewAndWaitingForAtualizar) {
     EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(window->windowHandle());
+    EXPECT_EQ(window->windowHandle()->transientParent(), main().windowHandle()) << "on top of it";
+    QPoint off = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 2) << "centred on the screen";
     EXPECT_EQ(window->windowTitle(), "Processo");
     EXPECT_EQ(Text("Label40"), "Entrada (%):");
     EXPECT_EQ(Text("Label36"), "0.00");

@@ -1,4 +1,5 @@
 #include "app/loops/tcontrolador.h"
+#include "app/loops/tprocesso.h"
 #include "app/loops/tregistrform.h"
 #include "app/window_registry.h"
 #include "app/workspace/tconfigform.h"
@@ -10,6 +11,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.Permanent<TConfigForm>(PermanentWindow::Configuration, "Configurao2");
     registry.Object<TControlador>(ObjectKind::Controller);
     registry.Object<TRegistrForm>(ObjectKind::Recorder);
+    registry.Object<TProcesso>(ObjectKind::Process);
 }
 
 }  // namespace vork

@@ -78,7 +78,7 @@ void ProcessWindow::ReloadDescription() {
 }
 
 void ProcessWindow::Activate(Language language) {
-    ReloadDescription();
+    if (exitEnabled) ReloadDescription();
     if (language != Language::English || englishApplied) return;
     englishApplied = true;
     caption = kProcessWindowTexts[0].english;
@@ -130,6 +130,23 @@ const std::array<WindowText, 25> kProcessWindowTexts = {{
     {"hint:TempoMorto", "Tempo Morto (segundos)", "Dead Time(seconds)"},
     {"hint:SairButton", "Sair", "Exit"},
     {"hint:ComboBox2", "Seleciona Função de Transferência", "Select Transfer Function"},
+}};
+
+const std::array<WindowText, 13> kProcessWindowFixedTexts = {{
+    {"Label3", "Tag:", "Tag:"},
+    {"Label4", "Desc", "Desc"},
+    {"Label5", "Saída(%):", "Saída(%):"},
+    {"Label1", "Tal1(seg):", "Tal1(seg):"},
+    {"Label30", "Tal2(seg):", "Tal2(seg):"},
+    {"Label28", "LEAD(seg):", "LEAD(seg):"},
+    {"Label29", "LAG(seg):", "LAG(seg):"},
+    {"Label21", "LAG(seg):", "LAG(seg):"},
+    {"Label37", "Rate(%/seg):", "Rate(%/seg):"},
+    {"hint:Label8", "Seleciona Endereço da Variável de Entrada do Bloco",
+     "Seleciona Endereço da Variável de Entrada do Bloco"},
+    {"hint:Label20", "Ganho do Processo", "Ganho do Processo"},
+    {"hint:Label15", "Tempo Morto (segundos)", "Tempo Morto (segundos)"},
+    {"hint:Label7", "Seleciona Função de Transferência", "Seleciona Função de Transferência"},
 }};
 
 const std::array<WindowText, 4> kTransferTypeItems = {{

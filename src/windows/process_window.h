@@ -62,7 +62,8 @@ class ProcessWindow {
     // description is reloaded from the output variable, the window is applied and the project
     // marked modified; otherwise nothing of the window changes.
     std::vector<std::string> Apply();
-    // Reloads the description from the output variable; in English the first activation
+    // Reloads the description from the output variable, unless field edits wait for
+    // "Atualizar" (switching windows loses nothing typed); in English the first activation
     // translates the window, its caption included.
     void Activate(Language language);
 
@@ -84,6 +85,12 @@ class ProcessWindow {
 // The texts that switch to English when the window is activated in English mode. Every other
 // caption stays Portuguese in both languages. The window caption comes first.
 extern const std::array<WindowText, 25> kProcessWindowTexts;
+
+// The captions and hints that read the same in both languages.
+extern const std::array<WindowText, 13> kProcessWindowFixedTexts;
+
+// The help page of the window, on the product's web site.
+inline constexpr const char* kProcessHelpPage = "/?page_id=55#bloco_processo";
 
 // Items of the transfer-function list (ComboBox2) and of the gain-curve list (ComboBox1).
 extern const std::array<WindowText, 4> kTransferTypeItems;

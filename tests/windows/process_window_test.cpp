@@ -67,6 +67,10 @@ TEST(ProcessWindow, EditAndApplyStates) {
     t.sim.vars.SetDescription(22, "outra");
     t.w.Activate(Language::Portuguese);
     EXPECT_EQ(t.b.fields.DescricaoText, "outra");
+
+    t.w.Edit([](ProcessFields& f) { f.DescricaoText = "digitada"; });
+    t.w.Activate(Language::Portuguese);
+    EXPECT_EQ(t.b.fields.DescricaoText, "digitada") << "a typed description waits for Atualizar";
 }
 
 TEST(ProcessWindow, FirstEnglishActivationTranslatesTheCaption) {

@@ -120,8 +120,8 @@ const ScoredSuggestion& BestPi(const TuneReport& r) {
     });
 }
 
-void ExpectNearTheGrid(const std::string& name, const std::string& bytes, int loop = 1) {
-    TuneRequest request;
+void ExpectNearTheGrid(const std::string& name, const std::string& bytes, int loop = 1,
+                       TuneRequest request = {}) {
     request.loop = loop;
     TuneReport r = Tune(bytes, request);
     ASSERT_EQ(r.error, "") << name;
@@ -187,6 +187,15 @@ TEST(TuningQuality, LevelUnderAWanderingInflow) {
 
 TEST(TuningQuality, PressureUnderAWanderingLoad) {
     ExpectNearTheGrid("separator pressure", ExampleBytes("coolingplant/coolingplant.smp"), 3);
+}
+
+// The cooled gas temperature of the same plant answers a step of 10 % on the output with 5 %,
+// as much as the gas flow moves it: the test is made in automatic, where the loop holds the load.
+TEST(TuningQuality, TemperatureUnderAWanderingLoadInAutomatic) {
+    TuneRequest closed;
+    closed.method = TestMethod::ClosedLoopStep;
+    ExpectNearTheGrid("cooled gas (closed)", ExampleBytes("coolingplant/coolingplant.smp"), 1,
+                      closed);
 }
 
 TEST(TuningQuality, TemperatureWithTwoLags) {

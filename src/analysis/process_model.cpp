@@ -17,12 +17,15 @@ constexpr int kDeadTimeGrid = 25;
 constexpr double kLongestDeadTimeShare = 0.8;  // of the time after the first CO change
 constexpr double kLongestLagPerRecord = 20.0;  // longest T tried, in records after the change
 // An integrating model is taken when it fits nearly as well as the lag, or when the lag is
-// so slow that the record shows no bend.
+// so slow that the record shows no bend; never when the lag settles within the record.
 constexpr double kIntegratingFitMargin = 1.2;
 constexpr double kRampLagPerRecord = 5.0;
+constexpr double kSettledLagPerRecord = 1.0 / 3;
 // A model whose answer spans less than this, or than this many rms errors, explains nothing.
 constexpr double kLeastAnswer = 0.05;  // percent
 constexpr double kAnswerToError = 2.0;
+// Samples before the change needed to read the PV's ramp there.
+constexpr size_t kLeastDriftSamples = 10;
 
 // The data as the cost functions take it: the CO as a change from its first sample and the time
 // from the first sample, for the drift of an integrating model.
@@ -46,9 +49,17 @@ LinearFit FopdtFit(const Data& d, double timeConstant, double deadTime) {
     return FitLinear({&x}, d.y);
 }
 
-LinearFit IntegratingFit(const Data& d, double deadTime) {
+// The PV less its drift, for the integrating model to explain.
+std::vector<double> Undrifted(const Data& d, double drift) {
+    std::vector<double> y(d.y.size());
+    for (size_t i = 0; i < y.size(); ++i)
+        y[i] = d.y[i] - drift * d.ramp[i];
+    return y;
+}
+
+LinearFit IntegratingFit(const Data& d, const std::vector<double>& undrifted, double deadTime) {
     std::vector<double> x = IntegralResponse(d.t, d.du, std::max(deadTime, 0.0));
-    return FitLinear({&d.ramp, &x}, d.y);
+    return FitLinear({&x}, undrifted);
 }
 
 // Time of the first CO change and the length of the record after it.
@@ -68,13 +79,13 @@ Span Measure(const Response& r) {
 }
 
 ModelFit Finish(ModelKind kind, const LinearFit& fit, double timeConstant, double deadTime,
-                size_t n) {
+                double drift, size_t n) {
     ModelFit m;
     m.model.kind = kind;
     m.model.deadTime = std::max(deadTime, 0.0);
     m.model.timeConstant = kind == ModelKind::Fopdt ? timeConstant : 0.0;
     m.model.gain = fit.slopes.back();
-    m.drift = kind == ModelKind::Integrating ? fit.slopes.front() : 0.0;
+    m.drift = drift;
     m.offset = fit.intercept;
     m.rmsError = std::sqrt(fit.residualSquares / static_cast<double>(n));
     return m;
@@ -119,28 +130,46 @@ ModelFit FitFopdt(const Response& r, const Span& s) {
     std::vector<double> best = MinimizeNelderMead(cost, {lowT + bestI * stepT, thetas.At(bestJ)},
                                                   {stepT / 2, thetas.Gap(bestJ, s.spacing) / 2});
     double timeConstant = std::exp(std::min(best[0], highT));
-    return Finish(ModelKind::Fopdt, FopdtFit(all, timeConstant, best[1]), timeConstant, best[1],
+    return Finish(ModelKind::Fopdt, FopdtFit(all, timeConstant, best[1]), timeConstant, best[1], 0,
                   r.size());
 }
 
+// The PV's ramp before the first CO change, percent per second: an integrating process that was
+// not in balance. It is read there alone, because over the whole record a drift and a late ramp
+// of the opposite sign can trade for each other and pass a lag's answer under a load disturbance
+// off as a ramp. 0 when too few samples precede the change.
+double DriftBefore(const Response& r, const Span& s) {
+    std::vector<double> t, y;
+    for (size_t i = 0; i < r.size() && r.t[i] <= s.change; ++i) {
+        t.push_back(r.t[i]);
+        y.push_back(r.pv[i]);
+    }
+    if (t.size() < kLeastDriftSamples) return 0;
+    return FitLinear({&t}, y).slopes.front();
+}
+
 ModelFit FitIntegrating(const Response& r, const Span& s) {
+    double drift = DriftBefore(r, s);
     Data coarse = Prepare(r, std::max<size_t>(1, r.size() / kCoarseSamples));
+    std::vector<double> coarseY = Undrifted(coarse, drift);
     DeadTimeGrid thetas{kLongestDeadTimeShare * s.after, kTimeConstantGrid + kDeadTimeGrid};
     double bestCost = INFINITY;
     int bestJ = 0;
     for (int j = 0; j < thetas.points; ++j) {
-        double cost = IntegratingFit(coarse, thetas.At(j)).residualSquares;
+        double cost = IntegratingFit(coarse, coarseY, thetas.At(j)).residualSquares;
         if (cost >= bestCost) continue;
         bestCost = cost;
         bestJ = j;
     }
     Data all = Prepare(r, 1);
+    std::vector<double> allY = Undrifted(all, drift);
     auto cost = [&](const std::vector<double>& p) {
-        return IntegratingFit(all, p[0]).residualSquares;
+        return IntegratingFit(all, allY, p[0]).residualSquares;
     };
     double theta =
         MinimizeNelderMead(cost, {thetas.At(bestJ)}, {thetas.Gap(bestJ, s.spacing) / 2})[0];
-    return Finish(ModelKind::Integrating, IntegratingFit(all, theta), 0, theta, r.size());
+    return Finish(ModelKind::Integrating, IntegratingFit(all, allY, theta), 0, theta, drift,
+                  r.size());
 }
 
 // The model's answer stands out of what it leaves unexplained.
@@ -150,7 +179,10 @@ bool Answered(const ModelFit& fit, const Response& r) {
     return *hi - *lo > std::max(kLeastAnswer, kAnswerToError * fit.rmsError);
 }
 
+// A lag that settles within the record answers a step with a level, not a ramp, however a
+// load disturbance over the record lets a ramp fit.
 bool LooksIntegrating(const ModelFit& lag, const ModelFit& integrating, const Span& s) {
+    if (lag.model.timeConstant < kSettledLagPerRecord * s.after) return false;
     return integrating.rmsError <= kIntegratingFitMargin * lag.rmsError ||
            lag.model.timeConstant > kRampLagPerRecord * s.after;
 }

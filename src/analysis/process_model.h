@@ -25,7 +25,8 @@ struct ModelFit {
     ProcessModel model;
     double rmsError = 0;  // root mean square of PV - fitted curve, percent
     double offset = 0;    // percent
-    double drift = 0;     // percent per second; 0 for a first-order model
+    double drift = 0;     // percent per second, as the PV ramped before the CO changed; 0 for a
+                          // first-order model
 };
 
 // Which model to fit. Automatic fits both and takes the integrating one where the PV ramps:

@@ -9,6 +9,11 @@ namespace vork {
 
 namespace {
 
+// A rule's set that leaves the loop unsettled has its gain halved, at most this many times,
+// until a trial run settles: rules read from a first-order model can overrate the margin of a
+// process that rings or has lags the model folds into its dead time.
+constexpr int kMostHalvings = 3;
+
 bool Better(const ScoredSuggestion& a, const ScoredSuggestion& b) {
     if (a.score.settled != b.score.settled) return a.score.settled;
     return a.score.indices.iema < b.score.indices.iema;
@@ -23,6 +28,22 @@ WorkMonitor Part(const WorkMonitor& owner, int from, int to) {
             owner.progress(from + percent * (to - from) / 100);
         };
     return part;
+}
+
+// The set's trial run, and those of its detuned forms while the loop does not settle. When none
+// settles, the rule's own set and its run.
+ScoredSuggestion ScoreUntilSettled(std::string_view projectBytes, int loop, const Suggestion& set,
+                                   const ScoreOptions& options, const WorkMonitor& monitor) {
+    ScoredSuggestion first{set, ScoreSettings(projectBytes, loop, set, options, monitor)};
+    WorkMonitor quiet;
+    quiet.cancelled = monitor.cancelled;
+    ScoredSuggestion tried = first;
+    while (!tried.score.settled && tried.score.error.empty() && !quiet.Cancelled() &&
+           tried.suggestion.halvings < kMostHalvings) {
+        Suggestion detuned = HalvedGain(tried.suggestion);
+        tried = {detuned, ScoreSettings(projectBytes, loop, detuned, options, quiet)};
+    }
+    return tried.score.settled ? tried : first;
 }
 
 }  // namespace
@@ -44,8 +65,7 @@ std::vector<ScoredSuggestion> ScoreSuggestions(std::string_view projectBytes, in
     for (int i = 0; i < count && !monitor.Cancelled(); ++i) {
         WorkMonitor part = Part(monitor, 100 * i / count, 100 * (i + 1) / count);
         scored.push_back(
-            {sets[static_cast<size_t>(i)],
-             ScoreSettings(projectBytes, loop, sets[static_cast<size_t>(i)], options, part)});
+            ScoreUntilSettled(projectBytes, loop, sets[static_cast<size_t>(i)], options, part));
     }
     std::stable_sort(scored.begin(), scored.end(), Better);
     return scored;

@@ -43,7 +43,8 @@ TuneReport Tune(std::string_view projectBytes, const TuneRequest& request,
                 const WorkMonitor& monitor = {});
 
 // The suggestions for a model fitted elsewhere (a live trend, an archive), scored on a copy of the
-// plant, ranked as Tune ranks them.
+// plant, ranked as Tune ranks them. A set after which the loop does not settle is tried again
+// with its gain halved, up to three times; the first that settles takes its place.
 std::vector<ScoredSuggestion> ScoreSuggestions(std::string_view projectBytes, int loop,
                                                const std::vector<Suggestion>& sets,
                                                const ScoreOptions& options,

@@ -152,6 +152,17 @@ PidSettings ToStructure(const PidSettings& ideal, int structure) {
     return {ideal.Kc, ideal.Kc != 0 ? ideal.Ti / ideal.Kc : 0, ideal.Kc * ideal.Td};
 }
 
+Suggestion HalvedGain(const Suggestion& s) {
+    Suggestion out = s;
+    PidSettings& p = out.settings;
+    // The parallel structure's times are divided by Kc or multiplied by it: keeping the ideal
+    // times moves them with the gain.
+    double times = s.structure == kParalela ? 2 : 1;
+    p = {RoundSetting(p.Kc / 2), RoundSetting(p.Ti * times), RoundSetting(p.Td / times)};
+    ++out.halvings;
+    return out;
+}
+
 std::string SettingText(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
     int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));

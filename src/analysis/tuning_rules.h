@@ -39,6 +39,7 @@ struct Suggestion {
     PidSettings settings;
     int structure = 1;  // EstruturaGroup position
     int action = 1;     // Acaogroup position
+    int halvings = 0;   // times the rule's gain was halved for the loop to settle
 };
 
 // PI and PID settings from each rule (SIMC, IMC/lambda, Ziegler-Nichols reaction curve,
@@ -52,6 +53,9 @@ PidSettings IdealSettings(TuningMethod method, ControlKind kind, const ProcessMo
 // Ideal settings in the controller's structure: the parallel structure's integral and derivative
 // do not scale with Kc, so there Ti becomes Ti / Kc and Td becomes Kc Td.
 PidSettings ToStructure(const PidSettings& ideal, int structure);
+
+// The set with its gain halved and its reset and rate times kept, in the set's own structure.
+Suggestion HalvedGain(const Suggestion& s);
 
 // A setting as the field holds it: three significant digits, without exponent.
 std::string SettingText(double value);

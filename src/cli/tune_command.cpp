@@ -51,7 +51,9 @@ constexpr const char* kHelp =
     "curve and Cohen-Coon, converted to the controller's structure (ISA or parallel) with Ti and\n"
     "Td in seconds and the action from the sign of the gain. Each set is scored by a fast\n"
     "simulation at 100 ms with a setpoint step on this loop alone, and the sets are listed by\n"
-    "IEMA, best first; a set after which the loop did not settle comes last and is marked.\n"
+    "IEMA, best first. A set after which the loop did not settle is tried again with its Kc\n"
+    "halved (the reset and rate times kept), up to three times, and the first that settles is\n"
+    "listed with a note; when none settles, the rule's set comes last and is marked.\n"
     "\n"
     "Exit status: 0 done; 1 the file did not load, or the test or the fit failed; 2 usage error.\n";
 
@@ -135,6 +137,12 @@ void PrintModel(const TuneReport& r, const std::string& tag, const TuneRequest& 
     std::printf(", rms fit error %s %%.\n", Figure(r.fit->rmsError).c_str());
 }
 
+std::string Note(const ScoredSuggestion& s) {
+    if (!s.score.settled) return "  did not settle";
+    if (s.suggestion.halvings == 0) return "";
+    return "  rule's Kc / " + std::to_string(1 << s.suggestion.halvings);
+}
+
 void PrintTable(const TuneReport& r) {
     bool parallel = r.target.structure == kParalela;
     int action = r.ranked.empty() ? kRespostaDireta : r.ranked.front().suggestion.action;
@@ -151,8 +159,7 @@ void PrintTable(const TuneReport& r) {
         std::printf("%-7s %-5s %10s %10s %10s %10s%s\n", MethodName(s.suggestion.method),
                     KindName(s.suggestion.kind), SettingText(p.Kc).c_str(),
                     SettingText(p.Ti).c_str(), SettingText(p.Td).c_str(),
-                    Fixed(s.score.indices.iema, 3).c_str(),
-                    s.score.settled ? "" : "  did not settle");
+                    Fixed(s.score.indices.iema, 3).c_str(), Note(s).c_str());
     }
 }
 

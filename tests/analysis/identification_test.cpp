@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "analysis/model_dynamics.h"
 #include "analysis/process_model.h"
@@ -23,8 +27,30 @@ ModelFit Identify(const PlantSpec& spec, TestMethod method = TestMethod::OpenLoo
     return fit.fit.value_or(ModelFit{});
 }
 
+std::string ExampleBytes(const std::string& file) {
+    std::ifstream in(std::string(VORK_SOURCE_DIR) + "/examples/" + file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+ModelFit IdentifyExample(const std::string& file, int loop) {
+    StepTestOptions o;
+    o.loop = loop;
+    StepTestResult test = RunStepTest(ExampleBytes(file), o);
+    EXPECT_EQ(test.error, "") << file;
+    FitResult fit = FitModel(test.response);
+    EXPECT_EQ(fit.error, "") << file;
+    return fit.fit.value_or(ModelFit{});
+}
+
+void Print(const char* name, const ModelFit& fit) {
+    std::printf("%-28s %s gain %.4g, time constant %.4g s, dead time %.4g s, rms %.3g %%\n", name,
+                fit.model.kind == ModelKind::Integrating ? "integrating" : "fopdt", fit.model.gain,
+                fit.model.timeConstant, fit.model.deadTime, fit.rmsError);
+}
+
 void ExpectModel(const ModelFit& fit, ModelKind kind, double gain, double timeConstant,
                  double deadTime, double share) {
+    Print(::testing::UnitTest::GetInstance()->current_test_info()->name(), fit);
     EXPECT_EQ(fit.model.kind, kind);
     EXPECT_NEAR(fit.model.gain, gain, share * std::abs(gain));
     EXPECT_NEAR(fit.model.timeConstant, timeConstant, share * timeConstant);
@@ -64,11 +90,43 @@ TEST(Identification, IntegratingProcessIsRecognised) {
     spec.gain = "0.02";
     spec.input = "M01-50";  // balanced at an output of 50 %
     spec.co = 50;
-    ModelFit fit = Identify(spec);
+    ExpectModel(Identify(spec), ModelKind::Integrating, 0.02, 0, 5, 0.05);
+    spec.noise = 2;
+    ExpectModel(Identify(spec), ModelKind::Integrating, 0.02, 0, 5, 0.15);
+}
+
+// The examples' loops under a wandering load as large as the answer to the step. A drift read
+// over the whole record could trade with a late ramp of the opposite sign and pass the lag off as
+// an integrator of the wrong sign, which turns every suggested set into positive feedback.
+TEST(Identification, LagUnderAWanderingLoadKeepsItsSign) {
+    for (int loop : {1, 3}) {  // cooled gas temperature, separator pressure
+        ModelFit fit = IdentifyExample("coolingplant/coolingplant.smp", loop);
+        Print("cooling plant loop", fit);
+        EXPECT_EQ(fit.model.kind, ModelKind::Fopdt) << loop;
+        EXPECT_LT(fit.model.gain, 0) << loop;
+    }
+}
+
+// The level falls 0.00177 %/s for each % of pump speed; the inflow wanders by up to 8 %.
+TEST(Identification, IntegratorUnderAWanderingInflow) {
+    ModelFit fit = IdentifyExample("regulatory level/regulatory level.smp", 1);
+    Print("regulatory level", fit);
     EXPECT_EQ(fit.model.kind, ModelKind::Integrating);
-    EXPECT_NEAR(fit.model.gain, 0.02, 0.001);
-    EXPECT_NEAR(fit.model.deadTime, 5, 0.25);
-    EXPECT_EQ(fit.model.timeConstant, 0);
+    EXPECT_NEAR(fit.model.gain, -0.00177, 0.15 * 0.00177);
+}
+
+// An integrator out of balance ramps before the step: the drift is read there.
+TEST(Identification, DriftBeforeTheStep) {
+    Response r;
+    for (double t = 0; t <= 600; t += 0.5) {
+        double since = t - 60 - 5;
+        r.Add(t, 40 + 0.01 * t + (since > 0 ? 0.02 * since : 0), t >= 60 ? 60 : 50);
+    }
+    FitResult fit = FitModel(r);
+    ASSERT_TRUE(fit.fit);
+    ExpectModel(*fit.fit, ModelKind::Integrating, 0.002, 0, 5, 0.01);
+    EXPECT_NEAR(fit.fit->drift, 0.01, 1e-6);
+    EXPECT_NEAR(ModelCurve(*fit.fit, r).back(), r.pv.back(), 1e-3);
 }
 
 // Data sampled once a second, as an archive holds it, with the dead time between two samples.

@@ -85,6 +85,23 @@ TEST(TuningAssistant, RanksTheSuggestionsByTheirTrialRuns) {
         EXPECT_EQ(again[i].score.indices.iema, r.ranked[i].score.indices.iema);
 }
 
+// Trial runs that leave the loop unsettled are tried again with half the gain, at most three
+// times; a set none of whose forms settles stays as the rule gave it, last.
+TEST(TuningAssistant, DetunesASetThatLeavesTheLoopUnsettled) {
+    std::vector<ScoredSuggestion> r =
+        ScoreSuggestions(LoopInAutomatic(), 1, {Pi(20, 2), Pi(4, 20), Pi(0.5, 10)}, {});
+    ASSERT_EQ(r.size(), 3u);
+    EXPECT_EQ(r[0].suggestion.settings.Kc, 2);
+    EXPECT_EQ(r[0].suggestion.settings.Ti, 20);
+    EXPECT_EQ(r[0].suggestion.halvings, 1);
+    EXPECT_TRUE(r[0].score.settled);
+    EXPECT_EQ(r[1].suggestion.halvings, 0);
+    EXPECT_EQ(r[1].suggestion.settings.Kc, 0.5);
+    EXPECT_EQ(r[2].suggestion.settings.Kc, 20);
+    EXPECT_EQ(r[2].suggestion.halvings, 0);
+    EXPECT_FALSE(r[2].score.settled);
+}
+
 TEST(TuningAssistant, LambdaChangesOnlyImc) {
     std::string bytes = test::PlantBytes({});
     TuneRequest slow;

@@ -72,6 +72,17 @@ TEST(TuningRules, SuggestionsForTheControllersStructureAndAction) {
     EXPECT_EQ(reverse[0].settings.Kc, 1.25);
 }
 
+// Halving the gain keeps the ideal reset and rate times, whichever structure holds them.
+TEST(TuningRules, HalvedGain) {
+    Suggestion isa = SuggestSettings(kLag, {kIsa, std::nullopt})[5];  // ZN PID: 3, 4 s, 1 s
+    Suggestion half = HalvedGain(isa);
+    ExpectSet(half.settings, 1.5, 4, 1);
+    EXPECT_EQ(half.halvings, 1);
+    EXPECT_EQ(HalvedGain(half).halvings, 2);
+    Suggestion parallel = SuggestSettings(kLag, {kParalela, std::nullopt})[5];
+    ExpectSet(HalvedGain(parallel).settings, 1.5, 2.66, 1.5);
+}
+
 TEST(TuningRules, SettingTexts) {
     EXPECT_EQ(SettingText(0.0123456), "0.0123");
     EXPECT_EQ(SettingText(1234.5), "1230");

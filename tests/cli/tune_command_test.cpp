@@ -78,6 +78,17 @@ TEST(VorkSimTune, TableForPeople) {
               std::string::npos);
 }
 
+// The example's underdamped loop rings harder than its first-order model lets Cohen-Coon's PI
+// expect: the set is listed at half the rule's gain.
+TEST(VorkSimTune, DetunedSetIsNoted) {
+    SimOutput out = RunSim("tune '" + std::string(VORK_SOURCE_DIR) +
+                           "/examples/processes to model/4processes.smp' --loop 2");
+    ASSERT_EQ(out.status, 0);
+    EXPECT_TRUE(std::regex_search(out.text, std::regex("\nCC +PI +0\\.259 .*  rule's Kc / 2\n")))
+        << out.text;
+    EXPECT_EQ(out.text.find("did not settle"), std::string::npos);
+}
+
 TEST(VorkSimTune, UsageAndFailures) {
     test::TempFolder folder;
     std::string file = Saved(folder, {});

@@ -1,3 +1,5 @@
+#include "app/project/life_cycle_commands.h"
+#include "app/project/tdialogos.h"
 #include "app/window_registry.h"
 #include "app/workspace/tconfigform.h"
 
@@ -6,6 +8,8 @@ namespace vork {
 // One line per window class of the program.
 void RegisterWindows(WindowRegistry& registry) {
     registry.Permanent<TConfigForm>(PermanentWindow::Configuration, "Configurao2");
+    registry.Permanent<TDialogos>(PermanentWindow::VariableList, "Variveis1");
+    RegisterLifeCycle(registry);
 }
 
 }  // namespace vork

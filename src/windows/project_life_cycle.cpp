@@ -92,9 +92,8 @@ bool ProjectLifeCycle::OpenFile(const std::filesystem::path& path) {
 }
 
 bool ProjectLifeCycle::SaveAsChosen(const std::filesystem::path& chosen) {
-    bool untitled = project_.workspace.Titulo.empty();
+    if (project_.workspace.Titulo.empty()) main_.SetCaption(chosen.filename().string());
     FileResult result = project_.SaveAs(chosen);
-    if (untitled) main_.SetCaption(project_.workspace.Titulo);
     if (!result.ok()) {
         desk_.Message(result.error);
         return false;

@@ -113,6 +113,12 @@ void VariableListWindow::Fill(VariableGrid grid, int row) {
 }
 
 void VariableListWindow::Refresh() {
+    ShowTable();
+    main_.RefreshTrackHints();
+    ReapplyObjects();
+}
+
+void VariableListWindow::ShowTable() {
     for (int row = 1; row <= kControlRows; ++row) {
         if (CommandRow(row))
             Cells(VariableGrid::Control)[row][Value] =
@@ -123,8 +129,6 @@ void VariableListWindow::Refresh() {
     for (int row = 1; row <= kProcessRows; ++row)
         Fill(VariableGrid::Process, row);
     RefreshTags();
-    main_.RefreshTrackHints();
-    ReapplyObjects();
 }
 
 // Rows 1-20 and 41-44 stand for process blocks 1-24, rows 21-40 and 45-48 for calculation

@@ -43,6 +43,8 @@ class VariableListWindow {
     // re-applies the objects that copy engineering ranges. Activation, "Atualiza" and "Sair"
     // run it.
     void Refresh();
+    // The grids from the variable table and the block tags alone, as after a load's catalogue.
+    void ShowTable();
 
     // Columns 1 and 8 cannot be selected.
     static bool Selectable(int column);

@@ -71,10 +71,13 @@ TDialogos::TDialogos(AppContext& context)
     buttons->addWidget(refresh);
     buttons->addWidget(exit);
     layout->addLayout(buttons);
+    connect(&context.document, &ProjectDocument::projectReplaced, this, [this] {
+        model_.ShowTable();
+        SyncGrids();
+    });
     resize(kDefaultSize);
     ApplyTexts();
-    SyncGrid(VariableGrid::Process);
-    SyncGrid(VariableGrid::Control);
+    SyncGrids();
 }
 
 QTableWidget* TDialogos::BuildGrid(VariableGrid which, const char* name) {
@@ -138,10 +141,14 @@ void TDialogos::SyncGrid(VariableGrid which) {
     syncing_ = false;
 }
 
-void TDialogos::Refresh() {
-    model_.Refresh();
+void TDialogos::SyncGrids() {
     SyncGrid(VariableGrid::Process);
     SyncGrid(VariableGrid::Control);
+}
+
+void TDialogos::Refresh() {
+    model_.Refresh();
+    SyncGrids();
     if (context_.mainWindow) context_.mainWindow->synoptic().Sync();
 }
 

@@ -35,6 +35,7 @@ class TDialogos : public QWidget {
 
   private:
     QTableWidget* BuildGrid(VariableGrid which, const char* name);
+    void SyncGrids();
     void SyncGrid(VariableGrid which);
     void SyncCell(VariableGrid which, int row, int column);
     void CellEntered(VariableGrid which, int row, int column);

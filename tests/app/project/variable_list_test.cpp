@@ -57,6 +57,15 @@ TEST_F(VariableListWindowTest, ShowsTheRowsAndRefreshesOnShowing) {
     EXPECT_EQ(Shown(1, VariableListWindow::Role), "FIC-101");
 }
 
+TEST_F(VariableListWindowTest, ALoadShowsTheNewCatalogue) {
+    Project saved;
+    saved.sim.vars.SetAttribute(21, AttributeField::Unit, "m3/h");
+    ASSERT_TRUE(saved.Save(File("vazao.smp").toStdString()).ok());
+    platform.choices = {File("vazao.smp")};
+    Menu("Abrir1");
+    EXPECT_EQ(Shown(1, VariableListWindow::Unit), "m3/h");
+}
+
 TEST_F(VariableListWindowTest, AnUpsideDownRangeIsRefusedAnEqualOneStoredAlsoAsLie) {
     Type(1, VariableListWindow::UeMin, "120");
     EXPECT_EQ(Shown(1, VariableListWindow::UeMin), "0.00");

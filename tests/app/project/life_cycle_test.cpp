@@ -165,8 +165,11 @@ TEST_F(LifeCycleMenus, TheCurrentFolderBecomesTheWorkingFolderAndTheDialogsStart
 }
 
 TEST_F(ExampleGallery, TheGalleryHidesTheProjectMenusAndAnExampleIsSavedOnlyWithSaveAs) {
+    int galleryShown = 0;
+    app->windows().Command(kGalleryCommand, [&galleryShown](AppContext&) { ++galleryShown; });
     Menu("Novo1");
     Menu("Exemplos1");
+    EXPECT_EQ(galleryShown, 1);
     EXPECT_TRUE(app->mainModel().menus.gallery);
     for (const char* entry : {"Salvar1", "Exemplos1", "Configurao2", "Variveis1", "Opes1"})
         EXPECT_FALSE(main().Entry(entry)->isVisible()) << entry;

@@ -6,6 +6,7 @@
 namespace vork {
 
 class MainWindow;
+class ProjectLifeCycle;
 class TForm1;
 class WindowRegistry;
 
@@ -17,7 +18,8 @@ struct AppContext {
     Platform& platform;
     WindowRegistry& windows;
     MainWindow& main;
-    TForm1* mainWindow = nullptr;  // set once the main window exists
+    TForm1* mainWindow = nullptr;           // set once the main window exists
+    ProjectLifeCycle* lifeCycle = nullptr;  // New, Open, Save ... of the whole project
 
     Project& project() { return document.project(); }
     Language language() const { return document.project().sim.language; }

@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <QDir>
 #include <filesystem>
 
 #include "app/workspace/tform1.h"
@@ -13,7 +14,13 @@ Application::Application(Platform& platform, const StartOptions& options) {
     if (options.clock) document_.SetClock(options.clock);
     RegisterWindows(registry_);
     model_ = std::make_unique<MainWindow>(project);
+    desk_ = std::make_unique<PlatformDesk>(platform);
+    QString start = options.startFolder.isEmpty() ? QDir::currentPath() : options.startFolder;
+    lifeCycle_ = std::make_unique<ProjectLifeCycle>(project, *model_, *desk_,
+                                                    std::filesystem::path(start.toStdString()));
+    lifeCycle_->SetInstalledData(options.installedData.toStdString());
     context_ = std::make_unique<AppContext>(AppContext{document_, platform, registry_, *model_});
+    context_->lifeCycle = lifeCycle_.get();
     main_ = std::make_unique<TForm1>(*context_);
     context_->mainWindow = main_.get();
     registry_.Attach(*context_, main_.get());
@@ -27,11 +34,9 @@ Application::~Application() {
 }
 
 bool Application::Open(const QString& path) {
-    FileResult result = project().Load(std::filesystem::path(path.toStdString()));
-    for (const std::string& message : result.messages)
-        context_->platform.Message(QString::fromStdString(message));
-    if (!result.ok()) context_->platform.Message(QString::fromStdString(result.error));
-    return result.ok();
+    bool opened = lifeCycle_->OpenFile(std::filesystem::path(path.toStdString()));
+    main_->SyncMenus();
+    return opened;
 }
 
 }  // namespace vork

@@ -6,8 +6,10 @@
 
 #include "app/app_context.h"
 #include "app/document.h"
+#include "app/project/platform_desk.h"
 #include "app/window_registry.h"
 #include "windows/main_window.h"
+#include "windows/project_life_cycle.h"
 
 namespace vork {
 
@@ -22,6 +24,11 @@ struct StartOptions {
     ProjectDocument::Clock clock;
     // The random generator's seed: the program takes it from the clock, tests fix it.
     uint64_t seed = 1;
+    // The folder the program started in: examples and "preferences.cfg" are found there. The
+    // working folder when empty.
+    QString startFolder;
+    // Where the installed program keeps its examples, for a start from another folder.
+    QString installedData;
 };
 
 // The whole program without its event loop: the document, the registered windows, the main
@@ -39,6 +46,7 @@ class Application {
     Project& project() { return document_.project(); }
     WindowRegistry& windows() { return registry_; }
     MainWindow& mainModel() { return *model_; }
+    ProjectLifeCycle& lifeCycle() { return *lifeCycle_; }
     TForm1& mainWindow() { return *main_; }
 
     // Opens a simulation file, as `vork FILE` and a file manager's double-click do. A load that
@@ -49,6 +57,8 @@ class Application {
     ProjectDocument document_;
     WindowRegistry registry_;
     std::unique_ptr<MainWindow> model_;
+    std::unique_ptr<PlatformDesk> desk_;
+    std::unique_ptr<ProjectLifeCycle> lifeCycle_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<TForm1> main_;
 };

@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
     vork::StartOptions options;
     options.language = vork::ReadLanguagePreference(QDir::currentPath().toStdString())
                            .value_or(vork::Language::Portuguese);
+    // An installed program keeps its examples in <prefix>/share/vork beside <prefix>/bin/vork.
+    options.installedData = QDir(QApplication::applicationDirPath()).filePath("../share/vork");
     options.seed =
         static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     vork::Application app(platform, options);

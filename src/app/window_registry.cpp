@@ -58,6 +58,23 @@ void WindowRegistry::AtClose(Action action) {
     closeCommands_.push_back(std::move(action));
 }
 
+void WindowRegistry::BeforeClose(std::function<bool(AppContext&)> check) {
+    closeChecks_.push_back(std::move(check));
+}
+
+bool WindowRegistry::MayClose() {
+    for (auto& check : closeChecks_)
+        if (!check(*context_)) return false;
+    return true;
+}
+
+void WindowRegistry::ApplyTexts() {
+    for (auto& [id, window] : permanentWindows_)
+        permanents_.at(id).applyTexts(window.get());
+    for (auto& [key, window] : objectWindows_)
+        objects_.at(static_cast<ObjectKind>(key.first)).applyTexts(window.get());
+}
+
 void WindowRegistry::RunCloseCommands() {
     for (Action& action : closeCommands_)
         action(*context_);

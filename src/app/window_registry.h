@@ -51,25 +51,27 @@ class WindowRegistry : public QObject {
     template <class W>
     void Object(ObjectKind kind) {
         objects_[kind] = Kind{[](AppContext& c, int slot) -> QWidget* { return new W(c, slot); },
-                              &ShowWindow<W>};
+                              &ShowWindow<W>, &ApplyTextsOf<W>};
     }
     template <class W>
     void Permanent(PermanentWindow id, const char* menuEntry) {
-        permanents_[id] =
-            Kind{[](AppContext& c, int) -> QWidget* { return new W(c); }, &ShowWindow<W>};
+        permanents_[id] = Kind{[](AppContext& c, int) -> QWidget* { return new W(c); },
+                               &ShowWindow<W>, &ApplyTextsOf<W>};
         if (menuEntry) menuWindows_[menuEntry] = id;
     }
     template <class W>
     void Instance(const char* menuEntry, bool inScreenshots) {
-        instances_.push_back(
-            {menuEntry,
-             Kind{[](AppContext& c, int) -> QWidget* { return new W(c); }, &ShowWindow<W>},
-             inScreenshots});
+        instances_.push_back({menuEntry,
+                              Kind{[](AppContext& c, int) -> QWidget* { return new W(c); },
+                                   &ShowWindow<W>, &ApplyTextsOf<W>},
+                              inScreenshots});
     }
     void Command(const char* menuEntry, Action action);
     void AtStart(Action action);
     // Something to do when the main window closes (it closes whatever the action does).
     void AtClose(Action action);
+    // A check before the main window closes; false keeps it open.
+    void BeforeClose(std::function<bool(AppContext&)> check);
 
     // Binds the registry to the program: object windows close with their slots.
     void Attach(AppContext& context, QWidget* mainWindow);
@@ -78,6 +80,10 @@ class WindowRegistry : public QObject {
     void DestroyWindows();
     void RunStartCommands();
     void RunCloseCommands();
+    // Whether every check before closing lets the main window close.
+    bool MayClose();
+    // Every window the registry holds takes the texts of the interface language again.
+    void ApplyTexts();
 
     // Menu entries.
     bool Handles(const QString& menuEntry) const;
@@ -102,6 +108,7 @@ class WindowRegistry : public QObject {
     struct Kind {
         Factory create;
         void (*show)(QWidget*);
+        void (*applyTexts)(QWidget*);
     };
     struct InstanceKind {
         QString menuEntry;
@@ -119,6 +126,12 @@ class WindowRegistry : public QObject {
         }
     }
 
+    // A window's own function that sets its texts, those that depend on its state included.
+    template <class W>
+    static void ApplyTextsOf(QWidget* window) {
+        if constexpr (requires(W & w) { w.ApplyTexts(); }) static_cast<W*>(window)->ApplyTexts();
+    }
+
     QWidget* Create(ObjectRef ref);
     void OpenInstance(const InstanceKind& kind);
     static std::pair<int, int> Key(ObjectRef ref);
@@ -132,6 +145,7 @@ class WindowRegistry : public QObject {
     std::map<QString, Action> commands_;
     std::vector<Action> startCommands_;
     std::vector<Action> closeCommands_;
+    std::vector<std::function<bool(AppContext&)>> closeChecks_;
     std::map<std::pair<int, int>, std::unique_ptr<QWidget>> objectWindows_;
     std::map<PermanentWindow, std::unique_ptr<QWidget>> permanentWindows_;
     std::vector<QPointer<QWidget>> instanceWindows_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
+#include <QVariant>
 
 namespace vork {
 
@@ -33,6 +34,18 @@ void SetText(QObject* object, const QString& text) {
         group->setTitle(text);
 }
 
+// The tables applied to a widget, as pairs of address and length: the tables are static.
+constexpr const char* kTablesProperty = "vorkWindowTexts";
+
+void Remember(QWidget& window, std::span<const WindowText> table) {
+    QVariantList tables = window.property(kTablesProperty).toList();
+    QVariant address = QVariant::fromValue(reinterpret_cast<quintptr>(table.data()));
+    for (qsizetype i = 0; i + 1 < tables.size(); i += 2)
+        if (tables[i] == address) return;
+    tables << address << QVariant::fromValue(static_cast<qulonglong>(table.size()));
+    window.setProperty(kTablesProperty, tables);
+}
+
 QList<QObject*> Named(QWidget& window, const QString& name) {
     QList<QObject*> found = window.findChildren<QObject*>(name);
     if (window.objectName() == name) found.prepend(&window);
@@ -46,6 +59,7 @@ QString TextIn(const WindowText& entry, Language language) {
 }
 
 void ApplyWindowTexts(QWidget& window, std::span<const WindowText> table, Language language) {
+    Remember(window, table);
     for (const WindowText& entry : table) {
         QString component = QString::fromUtf8(entry.component);
         QString text = TextIn(entry, language);
@@ -62,6 +76,15 @@ void ApplyWindowTexts(QWidget& window, std::span<const WindowText> table, Langua
             for (QObject* object : Named(window, component))
                 SetText(object, text);
         }
+    }
+}
+
+void ReapplyWindowTexts(QWidget& widget, Language language) {
+    QVariantList tables = widget.property(kTablesProperty).toList();
+    for (qsizetype i = 0; i + 1 < tables.size(); i += 2) {
+        const auto* data = reinterpret_cast<const WindowText*>(tables[i].value<quintptr>());
+        ApplyWindowTexts(widget, {data, static_cast<size_t>(tables[i + 1].toULongLong())},
+                         language);
     }
 }
 

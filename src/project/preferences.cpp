@@ -18,4 +18,15 @@ std::optional<Language> ReadLanguagePreference(const std::filesystem::path& fold
     return LanguageOfPreferenceLine(line);
 }
 
+std::string_view PreferenceLine(Language language) {
+    return language == Language::English ? "<language> English" : "<language> Portuguese";
+}
+
+bool WriteLanguagePreference(const std::filesystem::path& folder, Language language) {
+    std::ofstream out(folder / kPreferencesFileName, std::ios::binary | std::ios::trunc);
+    out << PreferenceLine(language) << "\r\n";
+    out.close();
+    return !out.fail();
+}
+
 }  // namespace vork

@@ -17,4 +17,10 @@ Language LanguageOfPreferenceLine(std::string_view firstLine);
 // The language the preferences file in `folder` names; nothing when there is no such file.
 std::optional<Language> ReadLanguagePreference(const std::filesystem::path& folder);
 
+// The file's one line: "<language> English" or "<language> Portuguese".
+std::string_view PreferenceLine(Language language);
+
+// Rewrites the preferences file in `folder` whole; false when it could not be written.
+bool WriteLanguagePreference(const std::filesystem::path& folder, Language language);
+
 }  // namespace vork

@@ -175,6 +175,18 @@ void ConfigurationWindow::ProjectReplaced() {
         shapeSettings_[k - 1] = project_.workspace.shapes[k - 1].ImagemCheck;
 }
 
+void ConfigurationWindow::LanguageChanged() {
+    Language other = language() == Language::English ? Language::Portuguese : Language::English;
+    for (const SlotBox& box : SlotBoxes()) {
+        ObjectRef ref{KindOf(box.kind), box.slot};
+        std::string& caption = Caption(ref);
+        if (caption == EmptySlotCaption(box.kind, box.slot, other))
+            caption = EmptySlotCaption(box.kind, box.slot, language());
+        else if (caption == DeletedSlotCaption(box.kind, box.slot, other))
+            caption = DeletedSlotCaption(box.kind, box.slot, language());
+    }
+}
+
 void ConfigurationWindow::Show() {
     RefreshCaptions();
     page_ = 0;

@@ -53,6 +53,8 @@ class ConfigurationWindow {
     void SlotEmptied(ObjectRef ref);
     // A new project or a load recreates the window: the empty forms of the language, page 0.
     void ProjectReplaced();
+    // After a language switch: the boxes of empty slots in the new language.
+    void LanguageChanged();
     // The menu entry "Configuração": caption refresh and the first page.
     void Show();
 

@@ -193,6 +193,7 @@ void MainWindow::ProjectReplaced() {
     const std::string& title = project_.workspace.Titulo;
     caption_ = title.empty() ? std::string(kNewProjectCaption) : title;
     menus.projectEntries = true;
+    menus.gallery = false;
     texts_.fill({});
     RefreshTrackHints();
     WorkspaceRefreshed();

@@ -44,6 +44,7 @@ struct TextDisplay {
 struct MainMenus {
     bool projectEntries = false;  // kProjectMenuEntries
     bool saveEntry = false;       // `Salvar1`
+    bool gallery = false;         // the example gallery shows in place of the synoptic
 };
 
 // The model of the main window `TForm1`: the synoptic's modes (moving and deleting markers),

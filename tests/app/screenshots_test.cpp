@@ -35,7 +35,7 @@ TEST(Screenshots, EveryWindowAsAPictureAndTheWidgetsAsJson) {
     QJsonObject inventory = QJsonDocument::fromJson(file.readAll()).object();
     EXPECT_EQ(inventory["language"].toString(), "pt");
     QJsonArray windows = inventory["windows"].toArray();
-    ASSERT_GE(windows.size(), 2);  // the main window and the configuration window first
+    ASSERT_GE(windows.size(), 3);  // the main window, the permanent ones, then the objects'
 
     QJsonObject main = windows[0].toObject();
     EXPECT_EQ(main["class"].toString(), "TForm1");
@@ -54,7 +54,8 @@ TEST(Screenshots, EveryWindowAsAPictureAndTheWidgetsAsJson) {
     EXPECT_EQ(pause["text"].toString(), "Pausar Simulação");
     EXPECT_FALSE(pause["checked"].toBool());
 
-    QJsonObject config = windows[1].toObject();
+    EXPECT_EQ(windows[1].toObject()["class"].toString(), "TDialogos");
+    QJsonObject config = windows[2].toObject();
     EXPECT_EQ(config["title"].toString(), "Configuração Geral");
     QJsonObject pages = Named(config["widgets"].toArray(), "NoteBook1");
     EXPECT_EQ(pages["items"].toArray().size(), 7);

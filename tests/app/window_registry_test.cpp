@@ -72,11 +72,12 @@ TEST_F(Registry, MarkersOpenTheirWindowsAndDeletingClosesThem) {
 TEST_F(Registry, EveryWindowIsListedForTheScreenshots) {
     ClickMarker("Control2");
     std::vector<WindowRegistry::Entry> windows = app->windows().Windows();
-    ASSERT_EQ(windows.size(), 3u);
+    ASSERT_EQ(windows.size(), 4u);
     EXPECT_EQ(windows[0].className, "TForm1");
-    EXPECT_EQ(windows[1].className, "TConfigForm");
-    EXPECT_EQ(windows[2].className, "SlotWindow");
-    EXPECT_EQ(windows[2].slot, 2);
+    EXPECT_EQ(windows[1].className, "TDialogos");
+    EXPECT_EQ(windows[2].className, "TConfigForm");
+    EXPECT_EQ(windows[3].className, "SlotWindow");
+    EXPECT_EQ(windows[3].slot, 2);
     app->windows().OpenEveryWindow();
     EXPECT_TRUE(app->windows().Find(kRecorder1));
     EXPECT_TRUE(config().isVisible());
@@ -103,9 +104,9 @@ TEST_F(Registry, MenuEntriesRunWhatIsRegisteredAndNothingElse) {
     app->windows().Trigger("Dese1");
     app->windows().Trigger("Dese1");
     std::vector<WindowRegistry::Entry> windows = app->windows().Windows();
-    ASSERT_EQ(windows.size(), 4u);
-    EXPECT_EQ(windows[3].className, "PickyWindow");
-    EXPECT_EQ(static_cast<PickyWindow*>(windows[3].window)->shownFromMain, 1);
+    ASSERT_EQ(windows.size(), 5u);
+    EXPECT_EQ(windows[4].className, "PickyWindow");
+    EXPECT_EQ(static_cast<PickyWindow*>(windows[4].window)->shownFromMain, 1);
 }
 
 TEST_F(Registry, TheHelpLineRunsTheWebSiteEntry) {

@@ -86,6 +86,23 @@ TEST_F(ConfigurationModel, CaptionRefreshAndDeletedForms) {
     EXPECT_EQ(config.boxCaption({ObjectKind::Process, 2}), "<empty> Process 2");
 }
 
+TEST_F(ConfigurationModel, ALanguageSwitchRenamesTheEmptyAndDeletedBoxesOnly) {
+    config.CheckBoxClick(kController3, true);
+    project.sim.controllers.Get(3)->fields.TagText = "FIC-3";
+    config.CheckBoxClick({ObjectKind::Controller, 4}, true);
+    project.Empty({ObjectKind::Controller, 4});
+    config.SlotEmptied({ObjectKind::Controller, 4});
+    std::string deleted = config.boxCaption({ObjectKind::Controller, 4});
+
+    project.SetLanguage(Language::English);
+    config.LanguageChanged();
+    EXPECT_EQ(config.boxCaption({ObjectKind::Controller, 1}), "<empty> Controller 1");
+    EXPECT_EQ(config.boxCaption(kController3), "FIC-3 ");
+    EXPECT_NE(config.boxCaption({ObjectKind::Controller, 4}), deleted);
+    EXPECT_EQ(config.boxCaption({ObjectKind::Controller, 4}),
+              DeletedSlotCaption(SlotKind::Controller, 4, Language::English));
+}
+
 TEST_F(ConfigurationModel, TitleTabsAndPictureMarkOrNot) {
     config.PictureChosen("/tmp/plantas/caldeira.bmp");
     EXPECT_EQ(project.workspace.pictureName, "caldeira.bmp");

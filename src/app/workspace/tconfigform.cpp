@@ -140,6 +140,7 @@ void TConfigForm::showEvent(QShowEvent* event) {
 
 void TConfigForm::ApplyTexts() {
     ApplyWindowTexts(*this, kConfigurationWindowTexts, context_.language());
+    model_.LanguageChanged();
     SyncBoxes();
 }
 

@@ -224,7 +224,10 @@ void TForm1::ProjectReplaced() {
 
 void TForm1::ObjectChanged(ObjectRef ref) {
     if (ref.kind != ObjectKind::Workspace) model_.RefreshControllerColours();
-    if (ref.kind == ObjectKind::Workspace) LoadPicture();
+    if (ref.kind == ObjectKind::Workspace) {
+        LoadPicture();
+        SyncComments();
+    }
     synoptic_->Sync();
     setWindowTitle(FromStd(model_.caption()));
 }
@@ -245,8 +248,13 @@ void TForm1::LoadPicture(bool force) {
     picture.hide();
 }
 
-// Closing the main window ends the program, whatever other windows are open.
+// Closing the main window ends the program, whatever other windows are open, once the checks
+// before closing (the close prompt) let it.
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!context_.windows.MayClose()) {
+        event->ignore();
+        return;
+    }
     context_.windows.RunCloseCommands();
     event->accept();
     QCoreApplication::quit();

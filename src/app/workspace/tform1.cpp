@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -12,13 +13,16 @@
 #include "app/window_registry.h"
 #include "app/window_texts.h"
 #include "app/workspace/menu_bar_style.h"
+#include "app/workspace/rich_text_view.h"
 #include "project/project.h"
+#include "project/rtf_reader.h"
 
 namespace vork {
 
 namespace {
 
 constexpr int kCommentWidth = 288;  // pixels
+constexpr const char* kCommentFile = "descricao.rtf";
 constexpr const char* kOwnEntries[] = {"Sair1", "PausarSimulao2", "MoverObjetos2", "ExcluirObjetos",
                                        "Comentrios1"};
 
@@ -60,18 +64,12 @@ TForm1::TForm1(AppContext& context) : context_(context), model_(context.main) {
     connect(&document, &ProjectDocument::ticked, this, [this](bool refreshed) {
         if (refreshed) synoptic_->SyncDisplays();
     });
-    connect(synoptic_, &SynopticView::doubleClicked, this, [this] { LoadPicture(true); });
-    connect(synoptic_, &SynopticView::modesEnded, this, &TForm1::SyncMenus);
-    connect(comments_, &QTextEdit::textChanged, this, [this] {
-        if (!comments_->isVisible()) return;
-        std::vector<std::string> lines;
-        for (const QString& line : comments_->toPlainText().split('\n'))
-            lines.push_back(line.toStdString());
-        context_.project().Edit<Workspace>(
-            {ObjectKind::Workspace},
-            [&](Workspace& ws) { ws.Comments(context_.language()) = std::move(lines); },
-            Modifies::No);
+    connect(synoptic_, &SynopticView::doubleClicked, this, [this] {
+        LoadPicture(true);
+        LoadCommentFile();
     });
+    connect(synoptic_, &SynopticView::modesEnded, this, &TForm1::SyncMenus);
+    connect(comments_, &QTextEdit::textChanged, this, &TForm1::CommentsEdited);
     ApplyTexts();
     SyncMenus();
 }
@@ -210,7 +208,40 @@ void TForm1::SyncComments() {
     QStringList lines;
     for (const std::string& line : ws.Comments(context_.language()))
         lines << FromStd(line);
-    if (comments_->toPlainText() != lines.join('\n')) comments_->setPlainText(lines.join('\n'));
+    if (lines.join('\n') != commentsShown_) ShowComments(lines.join('\n'));
+}
+
+// Comment lines that hold an RTF document show formatted; other lines show as they are.
+void TForm1::ShowComments(const QString& source) {
+    fillingComments_ = true;
+    QByteArray bytes = source.toUtf8();
+    ShowRichDocument(*comments_, ReadRtf(std::string_view(bytes.constData(), bytes.size())));
+    fillingComments_ = false;
+    commentsShown_ = source;
+}
+
+// What the user types becomes the project's comment lines, without formatting and without
+// marking the project modified.
+void TForm1::CommentsEdited() {
+    if (fillingComments_) return;
+    QString text = comments_->toPlainText();
+    std::vector<std::string> lines;
+    for (const QString& line : text.split('\n'))
+        lines.push_back(line.toStdString());
+    commentsShown_ = text;
+    context_.project().Edit<Workspace>(
+        {ObjectKind::Workspace},
+        [&](Workspace& ws) { ws.Comments(context_.language()) = std::move(lines); }, Modifies::No);
+}
+
+void TForm1::LoadCommentFile() {
+    QFile file(QDir::current().filePath(kCommentFile));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QByteArray bytes = file.readAll();
+    fillingComments_ = true;
+    ShowRichDocument(*comments_, ReadRtf(std::string_view(bytes.constData(), bytes.size())));
+    fillingComments_ = false;
+    CommentsEdited();
 }
 
 void TForm1::ProjectReplaced() {

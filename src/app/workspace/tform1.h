@@ -14,8 +14,7 @@ namespace vork {
 
 // The main window: the menu bar, the synoptic picture with its markers, the help line
 // `HelpPanel` at the bottom and the comment panel `RichEdit1` at the right. It shows the main
-// window model and the project; the menu entries of other windows open them through the
-// registry.
+// window model and the project; the menu entries of other windows open them through the registry.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -24,6 +23,9 @@ class TForm1 : public QMainWindow {
 
     SynopticView& synoptic() { return *synoptic_; }
     QTextEdit& commentPanel() { return *comments_; }
+    // "descricao.rtf" of the working folder into the comment panel, as rich text; it becomes the
+    // project's comment lines. Nothing happens when there is no such file.
+    void LoadCommentFile();
     // The menu entry `name`; null when there is none.
     QAction* Entry(const QString& name) const;
     // Texts of the interface language: menus, panel, help line, saved indicator, caption.
@@ -49,11 +51,15 @@ class TForm1 : public QMainWindow {
     void ObjectChanged(ObjectRef ref);
     void SyncSavedIndicator();
     void SyncComments();
+    void ShowComments(const QString& source);
+    void CommentsEdited();
 
     AppContext& context_;
     MainWindow& model_;
     SynopticView* synoptic_;
     QTextEdit* comments_;
+    QString commentsShown_;  // the comment lines the panel shows, joined by line breaks
+    bool fillingComments_ = false;
     std::map<QString, QAction*> entries_;
     QString pictureWanted_;  // the folder and name of the picture last looked for
 };

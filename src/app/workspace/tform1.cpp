@@ -41,11 +41,13 @@ TForm1::TForm1(AppContext& context) : context_(context), model_(context.main) {
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     synoptic_ = new SynopticView(context, central);
+    gallery_ = new ExampleGalleryView(central);
     comments_ = new QTextEdit(central);
     comments_->setObjectName("RichEdit1");
     comments_->setFixedWidth(kCommentWidth);
     comments_->hide();
     row->addWidget(synoptic_, 1);
+    row->addWidget(gallery_, 1);
     row->addWidget(comments_);
     column->addLayout(row, 1);
     BuildHelpPanel(central);
@@ -68,8 +70,11 @@ TForm1::TForm1(AppContext& context) : context_(context), model_(context.main) {
         LoadPicture(true);
         LoadCommentFile();
     });
+    connect(gallery_, &ExampleGalleryView::exampleChosen, this,
+            [this](const QString& picture) { OpenExample(context_, picture, exampleFolders_); });
     connect(synoptic_, &SynopticView::modesEnded, this, &TForm1::SyncMenus);
     connect(comments_, &QTextEdit::textChanged, this, &TForm1::CommentsEdited);
+    gallery_->hide();
     ApplyTexts();
     SyncMenus();
 }
@@ -171,6 +176,7 @@ void TForm1::ToggleComments() {
 
 void TForm1::ApplyTexts() {
     ApplyWindowTexts(*this, kMainWindowTexts, context_.language());
+    gallery_->ApplyTexts(context_.language());
     SyncSavedIndicator();
     setWindowTitle(FromStd(model_.caption()));
 }
@@ -244,8 +250,20 @@ void TForm1::LoadCommentFile() {
     CommentsEdited();
 }
 
+void TForm1::ShowGallery(bool show) {
+    gallery_->setVisible(show);
+    synoptic_->setVisible(!show);
+    if (show) {
+        model_.menus.projectEntries = false;
+        model_.menus.saveEntry = false;
+    }
+    SyncMenus();
+}
+
 void TForm1::ProjectReplaced() {
     model_.ProjectReplaced();
+    gallery_->hide();
+    synoptic_->show();
     LoadPicture();
     SyncComments();
     SyncMenus();

@@ -7,14 +7,17 @@
 #include <map>
 
 #include "app/app_context.h"
+#include "app/workspace/example_gallery_view.h"
 #include "app/workspace/marker_widgets.h"
+#include "app/workspace/open_example.h"
 #include "app/workspace/synoptic_view.h"
 
 namespace vork {
 
-// The main window: the menu bar, the synoptic picture with its markers, the help line
-// `HelpPanel` at the bottom and the comment panel `RichEdit1` at the right. It shows the main
-// window model and the project; the menu entries of other windows open them through the registry.
+// The main window: the menu bar, the synoptic picture with its markers or, in its place, the
+// example gallery, the help line `HelpPanel` at the bottom and the comment panel `RichEdit1` at
+// the right. It shows the main window model and the project; the menu entries of other windows
+// open them through the registry.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -23,6 +26,12 @@ class TForm1 : public QMainWindow {
 
     SynopticView& synoptic() { return *synoptic_; }
     QTextEdit& commentPanel() { return *comments_; }
+    ExampleGalleryView& gallery() { return *gallery_; }
+    // The gallery in place of the synoptic; while it shows, only "Arquivo" and "Ajuda" are in
+    // the menu bar.
+    void ShowGallery(bool show);
+    // Where a gallery picture's example is looked for; the start folders by default.
+    void SetExampleFolders(const ExampleFolders& folders) { exampleFolders_ = folders; }
     // "descricao.rtf" of the working folder into the comment panel, as rich text; it becomes the
     // project's comment lines. Nothing happens when there is no such file.
     void LoadCommentFile();
@@ -57,9 +66,11 @@ class TForm1 : public QMainWindow {
     AppContext& context_;
     MainWindow& model_;
     SynopticView* synoptic_;
+    ExampleGalleryView* gallery_;
     QTextEdit* comments_;
     QString commentsShown_;  // the comment lines the panel shows, joined by line breaks
     bool fillingComments_ = false;
+    ExampleFolders exampleFolders_ = ExampleFolders::AtStart();
     std::map<QString, QAction*> entries_;
     QString pictureWanted_;  // the folder and name of the picture last looked for
 };

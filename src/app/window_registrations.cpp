@@ -1,11 +1,26 @@
+#include "app/help/tabout_splash.h"
+#include "app/help/web_links.h"
 #include "app/window_registry.h"
 #include "app/workspace/tconfigform.h"
+#include "app/workspace/tform1.h"
 
 namespace vork {
 
 // One line per window class of the program.
 void RegisterWindows(WindowRegistry& registry) {
     registry.Permanent<TConfigForm>(PermanentWindow::Configuration, "Configurao2");
+    registry.Instance<TAboutSplash>("Sobre3", true);
+    registry.AtStart([](AppContext& c) {
+        auto* splash = new TAboutSplash(c);
+        QObject::connect(splash, &TAboutSplash::startUpEnded, c.mainWindow,
+                         [&c] { c.mainWindow->ShowGallery(true); });
+        splash->ShowAtStartUp();
+    });
+    registry.Command("utorial1", [](AppContext& c) { OpenWebPageOnline(c, web_page::kHome); });
+    registry.Command("VdeoAulas1",
+                     [](AppContext& c) { OpenWebPageOnline(c, web_page::kVideoLessons); });
+    registry.Command("IntroduoControledeProcessos1",
+                     [](AppContext& c) { OpenWebPageOnline(c, web_page::kControlFundamentals); });
 }
 
 }  // namespace vork

@@ -331,10 +331,20 @@ RichDocument PlainDocument(std::string_view bytes) {
 
 }  // namespace
 
+namespace {
+
+std::string_view SkipBlanks(std::string_view bytes) {
+    return bytes.substr(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
+}
+
+}  // namespace
+
+bool IsRtf(std::string_view bytes) {
+    return SkipBlanks(bytes).starts_with("{\\rtf");
+}
+
 RichDocument ReadRtf(std::string_view bytes) {
-    std::string_view start =
-        bytes.substr(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    if (start.starts_with("{\\rtf")) return RtfReader(start).Read();
+    if (IsRtf(bytes)) return RtfReader(SkipBlanks(bytes)).Read();
     return PlainDocument(bytes);
 }
 

@@ -20,4 +20,7 @@ namespace vork {
 // \'hh is always Windows-1252: \ansicpg and the fonts' character sets are not followed.
 RichDocument ReadRtf(std::string_view bytes);
 
+// Whether ReadRtf reads `bytes` as RTF rather than as plain text.
+bool IsRtf(std::string_view bytes);
+
 }  // namespace vork

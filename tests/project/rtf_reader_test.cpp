@@ -139,6 +139,8 @@ TEST(RtfReader, OtherBytesAreShownAsPlainText) {
     EXPECT_EQ(Text("{\\rtf"), "");
     EXPECT_TRUE(ReadRtf("").paragraphs.empty());
     EXPECT_EQ(ReadRtf("{\\b x}").paragraphs.at(0).runs.at(0).text, "{\\b x}");
+    EXPECT_TRUE(IsRtf(" \n {\\rtf1 x}"));
+    EXPECT_FALSE(IsRtf("{\\b x}"));
 }
 
 }  // namespace

@@ -22,12 +22,12 @@ Qt::Alignment ToQt(RichAlignment alignment) {
     return Qt::AlignLeft;
 }
 
-QTextCharFormat ToQt(const RichFormat& format) {
+QTextCharFormat ToQt(const RichFormat& format, bool panelSize) {
     QTextCharFormat chars;
     chars.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
     chars.setFontItalic(format.italic);
     chars.setFontUnderline(format.underline);
-    chars.setFontPointSize(format.Points());
+    if (!panelSize) chars.setFontPointSize(format.Points());
     if (format.colour) {
         Colour c = *format.colour;
         chars.setForeground(QColor(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF));
@@ -37,7 +37,7 @@ QTextCharFormat ToQt(const RichFormat& format) {
 
 }  // namespace
 
-void ShowRichDocument(QTextEdit& panel, const RichDocument& document) {
+void ShowRichDocument(QTextEdit& panel, const RichDocument& document, bool panelSize) {
     panel.clear();
     QTextCursor cursor(panel.document());
     bool first = true;
@@ -50,8 +50,9 @@ void ShowRichDocument(QTextEdit& panel, const RichDocument& document) {
             cursor.insertBlock(block);
         first = false;
         for (const RichRun& run : paragraph.runs)
-            cursor.insertText(QString::fromStdString(run.text), ToQt(run.format));
+            cursor.insertText(QString::fromStdString(run.text), ToQt(run.format, panelSize));
     }
+    panel.moveCursor(QTextCursor::Start);
 }
 
 }  // namespace vork

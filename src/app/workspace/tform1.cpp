@@ -219,11 +219,16 @@ void TForm1::SyncComments() {
 
 // Comment lines that hold an RTF document show formatted; other lines show as they are.
 void TForm1::ShowComments(const QString& source) {
-    fillingComments_ = true;
     QByteArray bytes = source.toUtf8();
-    ShowRichDocument(*comments_, ReadRtf(std::string_view(bytes.constData(), bytes.size())));
-    fillingComments_ = false;
+    ShowCommentBytes(std::string_view(bytes.constData(), bytes.size()));
     commentsShown_ = source;
+}
+
+// RTF in its own sizes, plain text in the panel's.
+void TForm1::ShowCommentBytes(std::string_view bytes) {
+    fillingComments_ = true;
+    ShowRichDocument(*comments_, ReadRtf(bytes), !IsRtf(bytes));
+    fillingComments_ = false;
 }
 
 // What the user types becomes the project's comment lines, without formatting and without
@@ -244,9 +249,7 @@ void TForm1::LoadCommentFile() {
     QFile file(QDir::current().filePath(kCommentFile));
     if (!file.open(QIODevice::ReadOnly)) return;
     QByteArray bytes = file.readAll();
-    fillingComments_ = true;
-    ShowRichDocument(*comments_, ReadRtf(std::string_view(bytes.constData(), bytes.size())));
-    fillingComments_ = false;
+    ShowCommentBytes(std::string_view(bytes.constData(), bytes.size()));
     CommentsEdited();
 }
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTextEdit>
 #include <map>
+#include <string_view>
 
 #include "app/app_context.h"
 #include "app/workspace/example_gallery_view.h"
@@ -61,6 +62,7 @@ class TForm1 : public QMainWindow {
     void SyncSavedIndicator();
     void SyncComments();
     void ShowComments(const QString& source);
+    void ShowCommentBytes(std::string_view bytes);
     void CommentsEdited();
 
     AppContext& context_;

@@ -54,6 +54,9 @@ TEST_F(CommentPanel, PlainLinesShowAsTheyAreAndTypingStoresThemUnmodified) {
     SetComments({"Malha de vazão", "", "O que fazer: {degraus}"});
     Menu("Comentrios1");
     EXPECT_EQ(panel().toPlainText(), "Malha de vazão\n\nO que fazer: {degraus}");
+    for (const auto& [text, format] : Fragments())  // in the panel's own size
+        EXPECT_FALSE(format.hasProperty(QTextFormat::FontPointSize)) << text.toStdString();
+    EXPECT_EQ(panel().textCursor().position(), 0);
     QTextCursor end(panel().document());
     end.movePosition(QTextCursor::End);
     end.insertText(" de 10 %");

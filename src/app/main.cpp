@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     vork::SilencePlatformNotices();
     QApplication qt(argc, argv);
     QApplication::setApplicationDisplayName("VORK");
+    QGuiApplication::setDesktopFileName("vork");
     // The core formats and reads numbers with the C library, with a point.
     std::setlocale(LC_NUMERIC, "C");
 

@@ -71,6 +71,8 @@ int RunScreenshots(const QString& folder, const QString& file, int ticks) {
         ProjectDocument::SteppingClock(QTime::currentTime().msecsSinceStartOfDay(), 100);
     Application app(platform, options);
     if (!file.isEmpty() && !app.Open(file)) return 1;
+    // Without a project the program shows the example gallery, as after its start-up window.
+    if (file.isEmpty()) app.mainWindow().ShowGallery(true);
     OpenForScreenshots(app);
     app.document().RunTicks(ticks);
     Settle();

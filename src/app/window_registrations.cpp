@@ -1,3 +1,5 @@
+#include "app/help/tabout_splash.h"
+#include "app/help/web_links.h"
 #include "app/loops/tcontrolador.h"
 #include "app/loops/tprocesso.h"
 #include "app/loops/tregistrform.h"
@@ -5,6 +7,7 @@
 #include "app/project/tdialogos.h"
 #include "app/window_registry.h"
 #include "app/workspace/tconfigform.h"
+#include "app/workspace/tform1.h"
 
 namespace vork {
 
@@ -16,6 +19,19 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.Object<TControlador>(ObjectKind::Controller);
     registry.Object<TRegistrForm>(ObjectKind::Recorder);
     registry.Object<TProcesso>(ObjectKind::Process);
+    registry.Command(kGalleryCommand, [](AppContext& c) { c.mainWindow->ShowGallery(true); });
+    registry.Instance<TAboutSplash>("Sobre3", true);
+    registry.AtStart([](AppContext& c) {
+        auto* splash = new TAboutSplash(c);
+        QObject::connect(splash, &TAboutSplash::startUpEnded, c.mainWindow,
+                         [&c] { FinishStartUp(c); });
+        splash->ShowAtStartUp();
+    });
+    registry.Command("utorial1", [](AppContext& c) { OpenWebPageOnline(c, web_page::kHome); });
+    registry.Command("VdeoAulas1",
+                     [](AppContext& c) { OpenWebPageOnline(c, web_page::kVideoLessons); });
+    registry.Command("IntroduoControledeProcessos1",
+                     [](AppContext& c) { OpenWebPageOnline(c, web_page::kControlFundamentals); });
 }
 
 }  // namespace vork

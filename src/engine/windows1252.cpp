@@ -13,19 +13,6 @@ constexpr std::array<uint16_t, 32> kHigh = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 int ToByte(uint32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
     for (size_t i = 0; i < kHigh.size(); ++i)
@@ -47,7 +34,29 @@ uint32_t NextCodePoint(std::string_view s, size_t& i) {
     return cp;
 }
 
+size_t EncodedLength(uint32_t cp) {
+    return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+}
+
 }  // namespace
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
 
 std::string FromWindows1252(std::string_view bytes) {
     std::string out;
@@ -68,6 +77,18 @@ std::string ToWindows1252(std::string_view utf8) {
     for (size_t i = 0; i < utf8.size();)
         out += static_cast<char>(ToByte(NextCodePoint(utf8, i)));
     return out;
+}
+
+bool IsUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        size_t start = i;
+        bool leadInRange = static_cast<unsigned char>(text[i]) < 0xF8;
+        uint32_t cp = NextCodePoint(text, i);
+        bool scalar = cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+        // The shortest form only: C0 80 is not a way to write NUL.
+        if (!leadInRange || !scalar || EncodedLength(cp) != i - start) return false;
+    }
+    return true;
 }
 
 int CharacterCount(std::string_view utf8) {

@@ -91,13 +91,13 @@ TEST_F(Registry, MenuEntriesRunWhatIsRegisteredAndNothingElse) {
     });
     EXPECT_TRUE(app->windows().Handles("Novo1"));
     main().SyncMenus();
-    EXPECT_FALSE(app->windows().Handles("Sobre3"));
+    EXPECT_FALSE(app->windows().Handles("Pastacorrente1"));
     Menu("Novo1");
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(main().windowTitle(), "VORK v 7.84");
     EXPECT_TRUE(main().Entry("Configurao2")->isVisible());
-    Menu("Sobre3");  // no about box yet: nothing happens
-    EXPECT_FALSE(main().Entry("Sobre3")->isEnabled());
+    Menu("Pastacorrente1");  // no command yet: nothing happens
+    EXPECT_FALSE(main().Entry("Pastacorrente1")->isEnabled());
     EXPECT_TRUE(main().Entry("Configurao2")->isEnabled());
 
     app->windows().Instance<PickyWindow>("Dese1", true);

@@ -30,5 +30,15 @@ TEST(Windows1252, UnmappableAndMalformedBecomeQuestionMarks) {
     EXPECT_EQ(FromWindows1252("\x81"), "\xEF\xBF\xBD");
 }
 
+TEST(Windows1252, Utf8CheckIsStrict) {
+    std::string smiley;
+    AppendUtf8(smiley, 0x1F600);
+    EXPECT_EQ(smiley, "\xF0\x9F\x98\x80");
+    EXPECT_TRUE(IsUtf8("café " + smiley));
+    for (const char* bad : {"\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF8\x88\x80\x80\x80",
+                            "a\xC3", "\x80", "caf\xE9"})
+        EXPECT_FALSE(IsUtf8(bad)) << bad;
+}
+
 }  // namespace
 }  // namespace vork

@@ -1,7 +1,6 @@
 #include "app/project/life_cycle_commands.h"
 
 #include <QDir>
-#include <QTimer>
 
 #include "app/project/language_switch.h"
 #include "app/project/platform_desk.h"
@@ -52,9 +51,6 @@ void RegisterLifeCycle(WindowRegistry& registry) {
     registry.Command("Portuguese1", [](AppContext& c) { LanguageChosen(c, Language::Portuguese); });
     registry.Command("English1", [](AppContext& c) { LanguageChosen(c, Language::English); });
     registry.BeforeClose([](AppContext& c) { return c.lifeCycle->MayClose(); });
-    registry.AtStart([](AppContext& c) {
-        QTimer::singleShot(kStartUpDelayMs, c.mainWindow, [&c] { FinishStartUp(c); });
-    });
 }
 
 bool OpenExample(AppContext& context, const QString& picture) {

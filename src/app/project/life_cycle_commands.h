@@ -12,9 +12,6 @@ class WindowRegistry;
 // the life cycle runs it when the gallery is to be shown.
 constexpr const char* kGalleryCommand = "TabbedNotebook1";
 
-// The start-up step runs this long after the program started.
-constexpr int kStartUpDelayMs = 3000;
-
 // The menu commands of the project's life cycle ("Novo", "Abrir", `Salvar1`, "Salvar Como...",
 // "Exemplos", "Pasta corrente...", the language entries), the close prompt and the start-up
 // step.

@@ -1,9 +1,11 @@
 #include "app/workspace/tform1.h"
+#include "app/project/life_cycle_commands.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -12,13 +14,16 @@
 #include "app/window_registry.h"
 #include "app/window_texts.h"
 #include "app/workspace/menu_bar_style.h"
+#include "app/workspace/rich_text_view.h"
 #include "project/project.h"
+#include "project/rtf_reader.h"
 
 namespace vork {
 
 namespace {
 
 constexpr int kCommentWidth = 288;  // pixels
+constexpr const char* kCommentFile = "descricao.rtf";
 constexpr const char* kOwnEntries[] = {"Sair1", "PausarSimulao2", "MoverObjetos2", "ExcluirObjetos",
                                        "Comentrios1"};
 
@@ -37,11 +42,13 @@ TForm1::TForm1(AppContext& context) : context_(context), model_(context.main) {
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     synoptic_ = new SynopticView(context, central);
+    gallery_ = new ExampleGalleryView(central);
     comments_ = new QTextEdit(central);
     comments_->setObjectName("RichEdit1");
     comments_->setFixedWidth(kCommentWidth);
     comments_->hide();
     row->addWidget(synoptic_, 1);
+    row->addWidget(gallery_, 1);
     row->addWidget(comments_);
     column->addLayout(row, 1);
     BuildHelpPanel(central);
@@ -60,18 +67,15 @@ TForm1::TForm1(AppContext& context) : context_(context), model_(context.main) {
     connect(&document, &ProjectDocument::ticked, this, [this](bool refreshed) {
         if (refreshed) synoptic_->SyncDisplays();
     });
-    connect(synoptic_, &SynopticView::doubleClicked, this, [this] { LoadPicture(true); });
-    connect(synoptic_, &SynopticView::modesEnded, this, &TForm1::SyncMenus);
-    connect(comments_, &QTextEdit::textChanged, this, [this] {
-        if (!comments_->isVisible()) return;
-        std::vector<std::string> lines;
-        for (const QString& line : comments_->toPlainText().split('\n'))
-            lines.push_back(line.toStdString());
-        context_.project().Edit<Workspace>(
-            {ObjectKind::Workspace},
-            [&](Workspace& ws) { ws.Comments(context_.language()) = std::move(lines); },
-            Modifies::No);
+    connect(synoptic_, &SynopticView::doubleClicked, this, [this] {
+        LoadPicture(true);
+        LoadCommentFile();
     });
+    connect(gallery_, &ExampleGalleryView::exampleChosen, this,
+            [this](const QString& picture) { OpenExample(context_, picture); });
+    connect(synoptic_, &SynopticView::modesEnded, this, &TForm1::SyncMenus);
+    connect(comments_, &QTextEdit::textChanged, this, &TForm1::CommentsEdited);
+    gallery_->hide();
     ApplyTexts();
     SyncMenus();
 }
@@ -173,6 +177,7 @@ void TForm1::ToggleComments() {
 
 void TForm1::ApplyTexts() {
     ApplyWindowTexts(*this, kMainWindowTexts, context_.language());
+    gallery_->ApplyTexts(context_.language());
     SyncSavedIndicator();
     setWindowTitle(FromStd(model_.caption()));
 }
@@ -210,11 +215,59 @@ void TForm1::SyncComments() {
     QStringList lines;
     for (const std::string& line : ws.Comments(context_.language()))
         lines << FromStd(line);
-    if (comments_->toPlainText() != lines.join('\n')) comments_->setPlainText(lines.join('\n'));
+    if (lines.join('\n') != commentsShown_) ShowComments(lines.join('\n'));
+}
+
+// Comment lines that hold an RTF document show formatted; other lines show as they are.
+void TForm1::ShowComments(const QString& source) {
+    QByteArray bytes = source.toUtf8();
+    ShowCommentBytes(std::string_view(bytes.constData(), bytes.size()));
+    commentsShown_ = source;
+}
+
+// RTF in its own sizes, plain text in the panel's.
+void TForm1::ShowCommentBytes(std::string_view bytes) {
+    fillingComments_ = true;
+    ShowRichDocument(*comments_, ReadRtf(bytes), !IsRtf(bytes));
+    fillingComments_ = false;
+}
+
+// What the user types becomes the project's comment lines, without formatting and without
+// marking the project modified.
+void TForm1::CommentsEdited() {
+    if (fillingComments_) return;
+    QString text = comments_->toPlainText();
+    std::vector<std::string> lines;
+    for (const QString& line : text.split('\n'))
+        lines.push_back(line.toStdString());
+    commentsShown_ = text;
+    context_.project().Edit<Workspace>(
+        {ObjectKind::Workspace},
+        [&](Workspace& ws) { ws.Comments(context_.language()) = std::move(lines); }, Modifies::No);
+}
+
+void TForm1::LoadCommentFile() {
+    QFile file(QDir::current().filePath(kCommentFile));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QByteArray bytes = file.readAll();
+    ShowCommentBytes(std::string_view(bytes.constData(), bytes.size()));
+    CommentsEdited();
+}
+
+void TForm1::ShowGallery(bool show) {
+    gallery_->setVisible(show);
+    synoptic_->setVisible(!show);
+    if (show) {
+        model_.menus.projectEntries = false;
+        model_.menus.saveEntry = false;
+    }
+    SyncMenus();
 }
 
 void TForm1::ProjectReplaced() {
     model_.ProjectReplaced();
+    gallery_->hide();
+    synoptic_->show();
     LoadPicture();
     SyncComments();
     SyncMenus();

@@ -21,9 +21,10 @@ namespace vork::test {
 // Tick, 100 ms apart on the document's clock), a fixed random seed.
 class AppTest : public ::testing::Test {
   protected:
-    explicit AppTest(Language language = Language::Portuguese) {
+    explicit AppTest(Language language = Language::Portuguese, QString startFolder = {}) {
         StartOptions options;
         options.language = language;
+        options.startFolder = startFolder;
         options.realTime = false;
         options.clock = [this] { return now; };
         app = std::make_unique<Application>(platform, options);

@@ -1,3 +1,4 @@
+#include "app/fastsim/taboutbox.h"
 #include "app/window_registry.h"
 #include "app/workspace/tconfigform.h"
 
@@ -6,6 +7,7 @@ namespace vork {
 // One line per window class of the program.
 void RegisterWindows(WindowRegistry& registry) {
     registry.Permanent<TConfigForm>(PermanentWindow::Configuration, "Configurao2");
+    registry.Instance<TAboutBox>("Dese1", true);
 }
 
 }  // namespace vork

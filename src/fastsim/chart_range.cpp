@@ -61,15 +61,22 @@ std::vector<double> AxisTicks(const AxisRange& range, int wanted) {
     double span = range.max - range.min;
     if (!(span > 0) || !std::isfinite(span) || wanted < 1) return {};
     double raw = span / wanted;
-    double power = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = power;
-    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
-        step = factor * power;
-        if (step >= raw) break;
+    int exponent = static_cast<int>(std::floor(std::log10(raw)));
+    // A power of ten as a whole number, so that a tick k * factor / 10^n is the nearest double to
+    // its decimal (0.3, not 0.30000000000000004).
+    double scale = std::pow(10.0, std::abs(exponent));
+    auto tick = [&](double multiple) {
+        return exponent >= 0 ? multiple * scale : multiple / scale;
+    };
+    double factor = 1;
+    for (double f : {1.0, 2.0, 5.0, 10.0}) {
+        factor = f;
+        if (tick(f) >= raw) break;
     }
+    double step = tick(factor);
     std::vector<double> ticks;
-    for (double t = std::ceil(range.min / step) * step; t <= range.max + step * 1e-9; t += step)
-        ticks.push_back(std::abs(t) < step * 1e-9 ? 0.0 : t);
+    for (double k = std::ceil(range.min / step - 1e-9); k * step <= range.max + step * 1e-9; ++k)
+        ticks.push_back(k == 0 ? 0.0 : tick(k * factor));
     return ticks;
 }
 

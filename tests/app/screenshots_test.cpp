@@ -25,7 +25,7 @@ TEST(Screenshots, EveryWindowAsAPictureAndTheWidgetsAsJson) {
     QTemporaryDir out;
     ASSERT_EQ(RunScreenshots(out.path(), kExample, 12), 0);
     QDir dir(out.path());
-    for (const char* picture : {"TForm1.png", "TConfigForm.png"}) {
+    for (const char* picture : {"TForm1.png", "TConfigForm.png", "TAboutBox.png"}) {
         QImage image(dir.filePath(picture));
         EXPECT_FALSE(image.isNull()) << picture;
         EXPECT_GE(image.width(), 600) << picture;
@@ -35,7 +35,7 @@ TEST(Screenshots, EveryWindowAsAPictureAndTheWidgetsAsJson) {
     QJsonObject inventory = QJsonDocument::fromJson(file.readAll()).object();
     EXPECT_EQ(inventory["language"].toString(), "pt");
     QJsonArray windows = inventory["windows"].toArray();
-    ASSERT_EQ(windows.size(), 2);
+    ASSERT_EQ(windows.size(), 3);
 
     QJsonObject main = windows[0].toObject();
     EXPECT_EQ(main["class"].toString(), "TForm1");
@@ -63,6 +63,12 @@ TEST(Screenshots, EveryWindowAsAPictureAndTheWidgetsAsJson) {
     EXPECT_EQ(box["text"].toString(), "FIC-101 Controle de vazão");
     QJsonObject cycle = Named(config["widgets"].toArray(), "Label2");
     EXPECT_EQ(cycle["text"].toString(), "100ms");
+
+    // The fast-simulation window after a run and its archive loaded below.
+    QJsonObject fast = windows[2].toObject();
+    EXPECT_EQ(fast["class"].toString(), "TAboutBox");
+    for (const char* field : {"IEMAmalha", "IEMAhist"})
+        EXPECT_TRUE(Named(fast["widgets"].toArray(), field)["text"].toString().endsWith(" %"));
 }
 
 TEST(Screenshots, AFileThatDoesNotLoadEndsWithOne) {

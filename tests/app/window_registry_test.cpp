@@ -99,9 +99,9 @@ TEST_F(Registry, MenuEntriesRunWhatIsRegisteredAndNothingElse) {
     EXPECT_FALSE(main().Entry("Sobre3")->isEnabled());
     EXPECT_TRUE(main().Entry("Configurao2")->isEnabled());
 
-    app->windows().Instance<PickyWindow>("Dese1", true);
-    app->windows().Trigger("Dese1");
-    app->windows().Trigger("Dese1");
+    app->windows().Instance<PickyWindow>("Picky1", true);
+    app->windows().Trigger("Picky1");
+    app->windows().Trigger("Picky1");
     std::vector<WindowRegistry::Entry> windows = app->windows().Windows();
     ASSERT_EQ(windows.size(), 4u);
     EXPECT_EQ(windows[3].className, "PickyWindow");

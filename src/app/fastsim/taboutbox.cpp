@@ -177,13 +177,13 @@ QWidget* TAboutBox::BuildIndicesPanel() {
     for (size_t i = 0; i < kIndexFields.size(); ++i) {
         auto* caption = Named(new QLabel(panel), captions[i]);
         caption->setWordWrap(true);
+        caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance("CO Standard Dev"));
         grid->addWidget(caption, static_cast<int>(i) + 3, 0);
         for (bool upper : {true, false}) {
             const IndexField& f = kIndexFields[i];
             auto* field = Named(new QLineEdit(panel), upper ? f.upper : f.lower);
             field->setReadOnly(true);
-            field->setFixedWidth(field->fontMetrics().horizontalAdvance(" 100.0/ 100.0/ 100.0") +
-                                 12);
+            field->setFixedWidth(field->fontMetrics().horizontalAdvance("100.0/100.0/100.0") + 14);
             grid->addWidget(field, static_cast<int>(i) + 3, upper ? 1 : 2);
             (upper ? upperFields_ : lowerFields_)[i] = field;
         }
@@ -305,9 +305,9 @@ QWidget* TAboutBox::BuildChartTools() {
     connect(replicate, &QCheckBox::toggled, this, [this](bool on) { model_.replicateZoom = on; });
     line->addWidget(replicate);
     line->addStretch(1);
-    QToolButton* exporter = tool("ExportarBTN", QString());
-    exporter->setPopupMode(QToolButton::InstantPopup);
+    auto* exporter = Named(new QPushButton(area), "ExportarBTN");
     exporter->setMenu(new QMenu(exporter));
+    line->addWidget(exporter);
     return area;
 }
 
@@ -319,7 +319,7 @@ void TAboutBox::ApplyTexts() {
         upperBook_->setTabText(loop - 1, FromStd(model_.tabCaption(ChartRow::Upper, loop)));
         lowerBook_->setTabText(loop - 1, FromStd(model_.tabCaption(ChartRow::Lower, loop)));
     }
-    auto* exporter = findChild<QToolButton*>("ExportarBTN");
+    auto* exporter = findChild<QPushButton*>("ExportarBTN");
     QMenu* menu = exporter->menu();
     menu->clear();
     for (ChartRow row : {ChartRow::Upper, ChartRow::Lower}) {
@@ -454,6 +454,9 @@ void TAboutBox::ExportShown(ChartRow row, ExportFormat format) {
 }
 
 void TAboutBox::PrepareScreenshot() {
+    // At its own size rather than the virtual screen's.
+    showNormal();
+    resize(kSpecifiedSize.expandedTo(minimumSizeHint()));
     QTemporaryDir scratch;
     if (!scratch.isValid()) return;
     auto folder = model_.folder;

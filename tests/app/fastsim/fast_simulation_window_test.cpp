@@ -233,7 +233,7 @@ TEST_F(FastSimulationWindowTest, ChartsExportAsPngSvgAndCsv) {
     ChooseSignal(2);
     Simulate();
     // From the button's menu: the upper chart of the loop shown.
-    QMenu* menu = In<QToolButton>("ExportarBTN")->menu();
+    QMenu* menu = In<QPushButton>("ExportarBTN")->menu();
     ASSERT_NE(menu, nullptr);
     QList<QAction*> entries;
     for (QAction* action : menu->actions())

@@ -70,6 +70,12 @@ const std::array<const char*, 4> kStepEntries = {"100 ms", "200 ms", "500 ms", "
 const std::array<const char*, 5> kPageEntries = {"15 min", "30 min", "1 hora", "2 horas",
                                                  "4 horas"};
 
+const std::array<ExportEntry, 3> kExportEntries = {{
+    {"export:png", ExportFormat::Png},
+    {"export:svg", ExportFormat::Svg},
+    {"export:csv", ExportFormat::Csv},
+}};
+
 const std::array<IndexField, 7> kIndexFields = {{
     {"varPVmalha", "varPVhist", kVariability},
     {"PVminmaxMalha", "PVminmaxHist", kPvMeanMinMax},
@@ -114,7 +120,14 @@ Language FastSimulationWindow::language() const {
 }
 
 std::string FastSimulationWindow::caption() const {
-    return language() == Language::English ? "Fast Simulation" : "Simulação Rápida";
+    return Text("caption");
+}
+
+std::string FastSimulationWindow::Text(std::string_view component) const {
+    for (const WindowText& entry : kFastSimulationTexts)
+        if (component == entry.component)
+            return language() == Language::English ? entry.english : entry.portuguese;
+    return {};
 }
 
 const std::string& FastSimulationWindow::tabCaption(ChartRow row, int loop) const {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/language.h"
@@ -40,8 +41,13 @@ extern const std::array<IndexField, 7> kIndexFields;
 
 inline constexpr const char* kFastSimulationHelpPage = "/?page_id=70/#simulacao_rapida";
 
-// What can be exported of one chart.
+// What can be exported of one chart, and the menu entries that do it (text table components).
 enum class ExportFormat { Png, Svg, Csv };
+struct ExportEntry {
+    const char* component;
+    ExportFormat format;
+};
+extern const std::array<ExportEntry, 3> kExportEntries;
 
 // The model of the fast-simulation window `TAboutBox`: the run inputs, the run and the archive
 // loads, the two rows of ten loop charts with their pages and zoom, and the indices panel. The
@@ -52,6 +58,8 @@ class FastSimulationWindow {
 
     Language language() const;
     std::string caption() const;
+    // A text of the table in the interface language; empty for a component it does not name.
+    std::string Text(std::string_view component) const;
     // Page `loop` of a notebook: the controller's tag (upper) or tag + "(hist)" (lower) for a
     // slot filled when the window opened, "Malha n" / "Loop n" and "Hist n" otherwise.
     const std::string& tabCaption(ChartRow row, int loop) const;

@@ -7,7 +7,6 @@
 #include <QRubberBand>
 #include <algorithm>
 
-#include "app/window_texts.h"
 #include "plot/loop_plot.h"
 
 namespace vork {
@@ -15,12 +14,6 @@ namespace vork {
 namespace {
 
 constexpr int kSmallestDrag = 4;  // pixels; a shorter drag is a click
-
-QString TextOf(const char* component, Language language) {
-    for (const WindowText& entry : kFastSimulationTexts)
-        if (std::string_view(entry.component) == component) return TextIn(entry, language);
-    return component;
-}
 
 }  // namespace
 
@@ -74,12 +67,8 @@ void LoopChart::mouseReleaseEvent(QMouseEvent* event) {
 
 void LoopChart::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    Language language = model_.language();
-    const std::pair<const char*, ExportFormat> entries[] = {{"export:png", ExportFormat::Png},
-                                                            {"export:svg", ExportFormat::Svg},
-                                                            {"export:csv", ExportFormat::Csv}};
-    for (const auto& [component, format] : entries) {
-        QAction* action = menu.addAction(TextOf(component, language));
+    for (const auto& [component, format] : kExportEntries) {
+        QAction* action = menu.addAction(QString::fromStdString(model_.Text(component)));
         ExportFormat chosen = format;
         connect(action, &QAction::triggered, this,
                 [this, chosen] { Q_EMIT exportRequested(chosen); });

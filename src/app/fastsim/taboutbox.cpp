@@ -33,12 +33,6 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString TextOf(const char* component, Language language) {
-    for (const WindowText& entry : kFastSimulationTexts)
-        if (std::string_view(entry.component) == component) return TextIn(entry, language);
-    return QString();
-}
-
 template <class W>
 W* Named(W* widget, const char* name) {
     widget->setObjectName(name);
@@ -312,8 +306,7 @@ QWidget* TAboutBox::BuildChartTools() {
 }
 
 void TAboutBox::ApplyTexts() {
-    Language language = model_.language();
-    ApplyWindowTexts(*this, kFastSimulationTexts, language);
+    ApplyWindowTexts(*this, kFastSimulationTexts, model_.language());
     setWindowTitle(FromStd(model_.caption()));
     for (int loop = 1; loop <= 10; ++loop) {
         upperBook_->setTabText(loop - 1, FromStd(model_.tabCaption(ChartRow::Upper, loop)));
@@ -323,15 +316,12 @@ void TAboutBox::ApplyTexts() {
     QMenu* menu = exporter->menu();
     menu->clear();
     for (ChartRow row : {ChartRow::Upper, ChartRow::Lower}) {
-        menu->addSection(
-            TextOf(row == ChartRow::Upper ? "export:upper" : "export:lower", language));
-        const std::pair<const char*, ExportFormat> entries[] = {{"export:png", ExportFormat::Png},
-                                                                {"export:svg", ExportFormat::Svg},
-                                                                {"export:csv", ExportFormat::Csv}};
-        for (const auto& [component, format] : entries) {
+        menu->addSection(QString::fromStdString(
+            model_.Text(row == ChartRow::Upper ? "export:upper" : "export:lower")));
+        for (const auto& [component, format] : kExportEntries) {
             ExportFormat chosen = format;
-            connect(menu->addAction(TextOf(component, language)), &QAction::triggered, this,
-                    [this, row, chosen] { ExportShown(row, chosen); });
+            connect(menu->addAction(QString::fromStdString(model_.Text(component))),
+                    &QAction::triggered, this, [this, row, chosen] { ExportShown(row, chosen); });
         }
     }
 }

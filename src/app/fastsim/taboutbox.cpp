@@ -27,7 +27,7 @@ namespace vork {
 namespace {
 
 constexpr const char* kHelpSite = "https://vork.org";
-constexpr QSize kSpecifiedSize{950, 650};
+constexpr QSize kDefaultSize{950, 650};
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -73,7 +73,7 @@ TAboutBox::TAboutBox(AppContext& context)
     : context_(context), model_(context.project(), context.main.fastSimulationResults) {
     setObjectName("AboutBox");
     setWindowFlag(Qt::Window);
-    resize(kSpecifiedSize);
+    resize(kDefaultSize);
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     left->addWidget(BuildInputPanel());
@@ -327,7 +327,7 @@ void TAboutBox::ApplyTexts() {
 }
 
 void TAboutBox::ShowFromMain() {
-    resize(kSpecifiedSize);
+    resize(kDefaultSize);
     showMaximized();
     raise();
 }
@@ -446,7 +446,7 @@ void TAboutBox::ExportShown(ChartRow row, ExportFormat format) {
 void TAboutBox::PrepareScreenshot() {
     // At its own size rather than the virtual screen's.
     showNormal();
-    resize(kSpecifiedSize.expandedTo(minimumSizeHint()));
+    resize(kDefaultSize.expandedTo(minimumSizeHint()));
     QTemporaryDir scratch;
     if (!scratch.isValid()) return;
     auto folder = model_.folder;

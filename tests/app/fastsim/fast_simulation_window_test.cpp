@@ -205,10 +205,20 @@ TEST_F(FastSimulationWindowTest, ZoomIsReplicatedAndCOsHide) {
     Drag(upper, from, to);  // each zoom needs the button again
     EXPECT_EQ(box->model().range(ChartRow::Upper, 1), zoomed);
 
+    // Dragging up and to the left undoes the zoom of both charts of the loop.
+    QTest::mouseClick(zoom, Qt::LeftButton);
+    Drag(In<LoopChart>("ChartH1"), to, from);
+    EXPECT_EQ(box->model().axes(ChartRow::Upper, 1), ChartAxes{});
+    EXPECT_EQ(box->model().axes(ChartRow::Lower, 1), ChartAxes{});
+
     QTest::mouseClick(In<QToolButton>("SpeedButton3"), Qt::LeftButton);
     EXPECT_EQ(box->model().range(ChartRow::Lower, 1).y, (AxisRange{0, 100}));
     QTest::mouseClick(In<QToolButton>("SpeedButton2"), Qt::LeftButton);
     EXPECT_EQ(box->model().axes(ChartRow::Upper, 1), ChartAxes{});
+
+    QTest::mouseClick(In<QToolButton>("SpeedButton4"), Qt::LeftButton);
+    ASSERT_EQ(platform.webAddresses.size(), 1);
+    EXPECT_TRUE(platform.webAddresses[0].endsWith("/?page_id=70/#simulacao_rapida"));
 
     Click(In<QCheckBox>("CheckBox1"));
     EXPECT_TRUE(box->model().curves(ChartRow::Upper, 1).co.empty());

@@ -95,6 +95,17 @@ TEST_F(FastSimulationModel, ARunFillsTheUpperChartsAndShowsLoopOne) {
     EXPECT_TRUE(w.lowerColumn()[kIema].empty());  // nothing loaded below yet
 }
 
+// The results tables and their flags belong to the program: a window opened later shows them.
+TEST_F(FastSimulationModel, IndicesOutliveTheWindowThatComputedThem) {
+    ASSERT_EQ(Open().Simulate(), "");
+    window.reset();
+    FastSimulationWindow later(project, tables);
+    EXPECT_TRUE(later.upperColumn()[kIema].empty());
+    later.UpperPageClick(0);
+    EXPECT_EQ(later.upperColumn()[kIema], tables.upper[0][kIema] + " %");
+    EXPECT_TRUE(later.curves(ChartRow::Upper, 1).pv.empty());  // the charts went with the window
+}
+
 TEST_F(FastSimulationModel, AnArchiveLoadsIntoTheLowerRowForComparison) {
     FastSimulationWindow& w = Open();
     w.archive = true;

@@ -104,13 +104,20 @@ TEST_F(FastSimulationWindowTest, ARunFillsTheChartsAndIndicesAndKeepsTheWindowAl
     ChooseSignal(2);
     Click(In<QCheckBox>("CheckArquivar"));
     // Events posted before the run are handled while it runs: the window does not freeze.
-    bool handledWhileRunning = false;
-    QTimer::singleShot(0, box, [&] { handledWhileRunning = box->model().running(); });
+    bool handledWhileRunning = false, scanStopped = false;
+    QTimer::singleShot(0, box, [&] {
+        handledWhileRunning = box->model().running();
+        scanStopped = !project().sim.scan.timerEnabled && !app->document().timer().isActive();
+    });
     std::vector<int> progress;
     QObject::connect(In<QProgressBar>("Gauge1"), &QProgressBar::valueChanged,
                      [&](int value) { progress.push_back(value); });
+    app->document().SetRealTime(true);  // Timer1 runs before the run and again after it
     Simulate();
+    EXPECT_TRUE(app->document().timer().isActive());
+    app->document().SetRealTime(false);
     EXPECT_TRUE(handledWhileRunning);
+    EXPECT_TRUE(scanStopped);
     EXPECT_GT(progress.size(), 90u);
     EXPECT_EQ(In<QProgressBar>("Gauge1")->value(), 100);
 

@@ -4,7 +4,8 @@
 #   cmake -DVORK_SOURCE_DIR=<repository> -P tests/floor_includes.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(floors engine plant fastsim workspace project analysis windows app cli examples plantmaker)
+set(floors engine plant fastsim workspace project analysis windows plot app cli examples
+  plantmaker)
 
 # The floors each folder may include, its own among them.
 set(allowed_engine engine)
@@ -14,8 +15,10 @@ set(allowed_workspace engine plant workspace)
 set(allowed_project engine plant fastsim workspace project)
 set(allowed_analysis engine plant fastsim workspace project analysis)
 set(allowed_windows engine plant fastsim workspace project analysis windows)
-set(allowed_app engine plant fastsim workspace project analysis windows app)
-set(allowed_cli engine plant fastsim workspace project analysis cli)
+# The chart painter, on Qt Gui, for the program and for vork-sim.
+set(allowed_plot engine plant fastsim plot)
+set(allowed_app engine plant fastsim workspace project analysis windows plot app)
+set(allowed_cli engine plant fastsim workspace project analysis plot cli)
 # The tests over the example projects, and the tool that writes them.
 set(allowed_examples engine plant fastsim workspace project examples)
 set(allowed_plantmaker engine plant fastsim workspace project plantmaker)

@@ -34,6 +34,14 @@ QString PictureName(const WindowRegistry::Entry& entry) {
     return name + ".png";
 }
 
+// A window with something to show only after some work (a run, a load) declares the invokable
+// PrepareScreenshot().
+void PrepareWindows(Application& app) {
+    for (const WindowRegistry::Entry& entry : app.windows().Windows())
+        if (entry.window->metaObject()->indexOfMethod("PrepareScreenshot()") >= 0)
+            QMetaObject::invokeMethod(entry.window, "PrepareScreenshot");
+}
+
 }  // namespace
 
 void OpenForScreenshots(Application& app) {
@@ -75,6 +83,7 @@ int RunScreenshots(const QString& folder, const QString& file, int ticks) {
     if (file.isEmpty()) app.mainWindow().ShowGallery(true);
     OpenForScreenshots(app);
     app.document().RunTicks(ticks);
+    PrepareWindows(app);
     Settle();
     if (!SaveScreenshots(app, folder)) {
         std::fprintf(stderr, "cannot write the screenshots to %s\n", folder.toUtf8().constData());

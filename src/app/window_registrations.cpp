@@ -1,3 +1,4 @@
+#include "app/fastsim/taboutbox.h"
 #include "app/help/tabout_splash.h"
 #include "app/help/web_links.h"
 #include "app/loops/tcontrolador.h"
@@ -32,6 +33,7 @@ void RegisterWindows(WindowRegistry& registry) {
                      [](AppContext& c) { OpenWebPageOnline(c, web_page::kVideoLessons); });
     registry.Command("IntroduoControledeProcessos1",
                      [](AppContext& c) { OpenWebPageOnline(c, web_page::kControlFundamentals); });
+    registry.Instance<TAboutBox>("Dese1", true);
 }
 
 }  // namespace vork

@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/index_csv.h"
+#include "cli/plot_output.h"
 #include "cli/run_options.h"
 #include "fastsim/fast_run.h"
 #include "fastsim/indices.h"
@@ -22,12 +23,12 @@ namespace {
 constexpr const char* kUsage =
     "usage: vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s]\n"
     "                         [--step none|sp:A|load:A] [--engineering] [--archive BASE]\n"
-    "                         [--seed N] [--path fast|reference] [--csv]\n";
+    "                         [--seed N] [--path fast|reference] [--csv] [--plot DIR]\n";
 
 constexpr const char* kHelp =
     "usage: vork-sim run FILE [--window 30min|1h|2h|4h] [--dt 100ms|200ms|500ms|1s]\n"
     "                         [--step none|sp:A|load:A] [--engineering] [--archive BASE]\n"
-    "                         [--seed N] [--path fast|reference] [--csv]\n"
+    "                         [--seed N] [--path fast|reference] [--csv] [--plot DIR]\n"
     "\n"
     "Loads the project and runs the fast simulation: the window of simulated time (30min) at the\n"
     "time step (500ms), with an optional test step of the integer A percent shortly after the\n"
@@ -45,6 +46,8 @@ constexpr const char* kHelp =
     "                   loop,tag,variability,iem,iema,co_travel,co_deviation,co_saturation,\n"
     "                   pv_mean,pv_min,pv_max\n"
     "                 (CO travel is the sum of CO changes / 100, as the window shows it)\n"
+    "  --plot DIR     also write the chart of every active loop as DIR/loop<i>_<tag>.png, drawn\n"
+    "                 as the fast-simulation window draws it (no display needed)\n"
     "\n"
     "The wall time of the run goes to standard error.\n"
     "Exit status: 0 done; 1 the file did not load or the run stopped; 2 usage error.\n";
@@ -59,6 +62,7 @@ struct RunOptions {
     std::optional<uint64_t> seed;
     EvalPath path = EvalPath::Fast;
     bool csv = false;
+    std::string plotFolder;
 };
 
 int Refuse(const std::string& reason) {
@@ -78,9 +82,9 @@ std::string ParsePath(const std::string& value, EvalPath& path) {
 // Returns 0, or the exit status of a usage error.
 int ParseRun(const std::vector<std::string>& args, RunOptions& o) {
     Arguments a;
-    std::string error =
-        SplitArguments(args, {"--window", "--dt", "--step", "--archive", "--seed", "--path"},
-                       {"--engineering", "--csv"}, a);
+    std::string error = SplitArguments(
+        args, {"--window", "--dt", "--step", "--archive", "--seed", "--path", "--plot"},
+        {"--engineering", "--csv"}, a);
     if (error.empty() && a.positional.size() > 1)
         error = "only one FILE, got also '" + a.positional[1] + "'";
     if (error.empty() && a.positional.empty()) error = "no FILE given";
@@ -96,6 +100,11 @@ int ParseRun(const std::vector<std::string>& args, RunOptions& o) {
         o.inputs.archive = true;
         o.inputs.archiveBase = a.values["--archive"];
         if (o.inputs.archiveBase.empty()) error = "--archive needs a base name";
+    }
+    if (error.empty() && a.Has("--plot")) {
+        o.plotFolder = a.values["--plot"];
+        if (o.plotFolder.empty()) error = "--plot needs a folder";
+        if (!CanPlot()) error = "--plot: this vork-sim is built without charts";
     }
     if (!error.empty()) return Refuse(error);
     o.file = a.positional[0];
@@ -155,6 +164,13 @@ int Run(const std::vector<std::string>& args) {
     else
         PrintTable(sim, out, tables, o.inputs.normalize);
     if (!out.archiveName.empty()) std::fprintf(stderr, "archive: %s\n", out.archiveName.c_str());
+    if (!o.plotFolder.empty()) {
+        std::string name = std::filesystem::path(o.file).stem().string();
+        if (std::string error = PlotLoops(o.plotFolder, name, sim, out, charts); !error.empty()) {
+            std::fprintf(stderr, "vork-sim run: %s\n", error.c_str());
+            return 1;
+        }
+    }
     std::fprintf(stderr, "elapsed: %.3f s\n", seconds);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "engine/language.h"
 #include "engine/window_text.h"
+#include "fastsim/indices.h"
 #include "plant/animated_text.h"
 #include "plant/object_ref.h"
 #include "windows/marker_placement.h"
@@ -71,6 +72,8 @@ class MainWindow {
     std::string_view savedCaption() const;
     int savedImage() const;
     MainMenus menus;
+    // The indices of the fast-simulation windows: they outlive each window.
+    ResultsTables fastSimulationResults;
 
     // The mode entries "Mover Objetos" and "Excluir Objetos" and the pause entry.
     bool moveMode() const { return moveMode_; }

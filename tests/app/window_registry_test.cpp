@@ -100,9 +100,9 @@ TEST_F(Registry, MenuEntriesRunWhatIsRegisteredAndNothingElse) {
     EXPECT_FALSE(main().Entry("Pastacorrente1")->isEnabled());
     EXPECT_TRUE(main().Entry("Configurao2")->isEnabled());
 
-    app->windows().Instance<PickyWindow>("Dese1", true);
-    app->windows().Trigger("Dese1");
-    app->windows().Trigger("Dese1");
+    app->windows().Instance<PickyWindow>("Picky1", true);
+    app->windows().Trigger("Picky1");
+    app->windows().Trigger("Picky1");
     std::vector<WindowRegistry::Entry> windows = app->windows().Windows();
     ASSERT_EQ(windows.size(), 5u);
     EXPECT_EQ(windows[4].className, "PickyWindow");

@@ -88,12 +88,28 @@ TEST(VorkSimRun, BadAmplitudeFailsWithTheConversionMessage) {
     EXPECT_NE(out.text.find("'2.5' is not a valid integer value"), std::string::npos);
 }
 
+// The charts of the window, headless: no display is asked for.
+TEST(VorkSimRun, PlotWritesOnePngPerActiveLoop) {
+    test::TempFolder temp;
+    SimOutput out = RunSim("run " + kExample + " --step sp:10 --plot charts", true, temp.path());
+    if (out.status == 2 && out.text.find("without charts") != std::string::npos)
+        GTEST_SKIP() << "vork-sim built without charts";
+    ASSERT_EQ(out.status, 0) << out.text;
+    EXPECT_NE(out.text.find("plot: charts/loop1_FIC-101.png"), std::string::npos) << out.text;
+    std::string png = temp.Read("charts/loop1_FIC-101.png");
+    ASSERT_GT(png.size(), 1000u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_FALSE(temp.Has("charts/loop2_.png"));
+    // The indices are printed as without --plot.
+    EXPECT_NE(out.text.find("1\tFIC-101\t"), std::string::npos);
+}
+
 TEST(VorkSimRun, UsageErrors) {
     for (const std::string& bad : std::vector<std::string>{
              "", "--window 3h " + kExample, "--dt 2s " + kExample, "--step up:1 " + kExample,
              "--step " + kExample, "--seed x " + kExample, "--path slow " + kExample,
              "--path bare " + kExample, "--archive", kExample + " " + kExample,
-             "--bogus " + kExample}) {
+             "--bogus " + kExample, "--plot"}) {
         EXPECT_EQ(RunSim("run " + bad).status, 2) << bad;
     }
     EXPECT_EQ(RunSim("run /nonexistent.smp").status, 1);

@@ -156,7 +156,7 @@ void VariableListWindow::ReapplyObjects() {
     for (int n = 1; n <= SlotCount(SlotKind::Recorder); ++n)
         if (sim.recorders.Exists(n))
             project_.Edit<TrendRecorder>(
-                {ObjectKind::Recorder, n}, [&](TrendRecorder& r) { r.Refresh(sim); }, Modifies::No);
+                {ObjectKind::Recorder, n}, [&](TrendRecorder& r) { r.Rescale(sim); }, Modifies::No);
     for (int n = 1; n <= SlotCount(SlotKind::Controller); ++n)
         if (sim.controllers.Exists(n))
             project_.Edit<Controller>(

@@ -91,13 +91,13 @@ TEST_F(Registry, MenuEntriesRunWhatIsRegisteredAndNothingElse) {
     });
     EXPECT_TRUE(app->windows().Handles("Novo1"));
     main().SyncMenus();
-    EXPECT_FALSE(app->windows().Handles("Pastacorrente1"));
+    EXPECT_FALSE(app->windows().Handles("RegistradorXY1"));
     Menu("Novo1");
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(main().windowTitle(), "VORK v 7.84");
     EXPECT_TRUE(main().Entry("Configurao2")->isVisible());
-    Menu("Pastacorrente1");  // no command yet: nothing happens
-    EXPECT_FALSE(main().Entry("Pastacorrente1")->isEnabled());
+    Menu("RegistradorXY1");  // no command yet: nothing happens
+    EXPECT_FALSE(main().Entry("RegistradorXY1")->isEnabled());
     EXPECT_TRUE(main().Entry("Configurao2")->isEnabled());
 
     app->windows().Instance<PickyWindow>("Picky1", true);

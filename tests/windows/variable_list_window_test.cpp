@@ -138,10 +138,12 @@ TEST_F(VariableList, RefreshGivesTheSlidersTheirRangesAndTheObjectsTheNewRange) 
     project.sim.vars.Write(15, 50);
     list.Refresh();
     EXPECT_EQ(main.trackHint(1), "Faixa: de 0.00 a 150 m3/h");
-    const AnimatedText* text = project.sim.texts.Get(1);
+    std::optional<AnimatedTextResult> shown;
     project.Edit<AnimatedText>(
-        {ObjectKind::Text, 1}, [&](AnimatedText& t) { t.Evaluate(project.sim); }, Modifies::No);
-    EXPECT_NE(text->display.Label1.find("75"), std::string::npos) << text->display.Label1;
+        {ObjectKind::Text, 1}, [&](AnimatedText& t) { shown = t.Evaluate(project.sim); },
+        Modifies::No);
+    ASSERT_TRUE(shown);
+    EXPECT_NE(shown->text.find("75"), std::string::npos) << shown->text;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ bool TrendRing::SampleDue(TimeBase base) {
 void TrendRing::Push(const TrendValues& values) {
     gridPhase_ = gridPhase_ >= kGridPeriod - 1 ? 0 : gridPhase_ + 1;
     position_ = position_ >= kSize ? 1 : position_ + 1;
+    filled_ = std::min(filled_ + 1, kSize);
     TrendSample& s = samples_[static_cast<size_t>(position_ - 1)];
     s.raw = values.raw;
     for (size_t i = 0; i < 2; ++i) {

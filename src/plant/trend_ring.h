@@ -45,6 +45,7 @@ class TrendRing {
     double top() const { return top_; }
     double bottom() const { return bottom_; }
     int position() const { return position_; }  // last written, 1..450; 0 before any sample
+    int filled() const { return filled_; }      // positions written so far, at most 450
     int gridPhase() const { return gridPhase_; }
     int divider() const { return divider_; }
     bool paused = false;
@@ -64,6 +65,7 @@ class TrendRing {
 
     std::array<TrendSample, kSize> samples_{};
     int position_ = 0;
+    int filled_ = 0;
     int divider_ = 0;
     int gridPhase_ = 0;
     double top_ = 100.0;

@@ -82,7 +82,9 @@ TuneReport RunTuningJob(const TuningJob& job, const WorkMonitor& monitor) {
 }
 
 TuningWindow::TuningWindow(Project& project, int slot)
-    : project_(project), ref_{ObjectKind::Controller, slot} {}
+    : project_(project), ref_{ObjectKind::Controller, slot} {
+    status = Greeting();
+}
 
 std::string TuningWindow::Text(const char* portuguese, const char* english) const {
     return language == Language::English ? english : portuguese;
@@ -231,12 +233,33 @@ std::function<void(ControllerFields&)> TuningWindow::ChosenEdit() const {
     return [set](ControllerFields& fields) { CopyIntoFields(set, fields); };
 }
 
-bool TuningWindow::CopyChosen() {
+bool TuningWindow::CopyChosen(const FieldEditor& editor) {
     std::function<void(ControllerFields&)> edit = ChosenEdit();
-    if (!edit || !project_.sim.controllers.Get(ref_.slot)) return false;
-    project_.Edit<Controller>(
-        ref_, [&edit](Controller& c) { edit(c.fields); }, Modifies::No);
+    if (busy_ || !edit || !project_.sim.controllers.Get(ref_.slot)) return false;
+    if (editor)
+        editor(edit);
+    else
+        project_.Edit<Controller>(
+            ref_, [&edit](Controller& c) { edit(c.fields); }, Modifies::No);
+    status = rows[static_cast<size_t>(chosen)].method + " " +
+             rows[static_cast<size_t>(chosen)].kind +
+             Text(" copiado para a configuração: pressione Atualizar para aplicar.",
+                  " copied into the configuration: press Refresh to apply it.");
     return true;
+}
+
+void TuningWindow::Reset() {
+    Clear();
+    data_ = {};
+    cursor_ = 0;
+    status = Greeting();
+}
+
+std::string TuningWindow::Greeting() const {
+    return Text(
+        "Faça um degrau na saída em manual e pressione Capturar, ou escolha o teste "
+        "automático.",
+        "Step the output in manual and press Capture, or choose the automatic test.");
 }
 
 const std::array<WindowText, 16> kTuningWindowTexts = {{

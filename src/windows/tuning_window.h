@@ -82,6 +82,7 @@ class TuningWindow {
     // What the last report says. `curve` is the fitted model at the data's times from
     // `fitStart` on.
     std::string status;
+    std::string Greeting() const;  // the status before anything is done
     size_t fitStart = 0;
     std::vector<double> curve;
     // "Tipo", "Ganho" or "Taxa", "Constante de tempo", "Tempo morto", "Erro RMS": name, value.
@@ -94,9 +95,14 @@ class TuningWindow {
     // The chosen set written into the fields as a user would type them: Kc, Ti, Td, the action,
     // the structure, and P, I and D as the set uses them. Empty when no row is chosen.
     std::function<void(ControllerFields&)> ChosenEdit() const;
-    // Copies the chosen set into the controller's fields through the project, without marking
-    // it modified: "Atualizar" latches them. False when nothing is chosen or the slot is empty.
-    bool CopyChosen();
+    // How an open controller window applies an edit of its fields (and shows them); by default
+    // the edit goes through the project.
+    using FieldEditor = std::function<void(const std::function<void(ControllerFields&)>&)>;
+    // Copies the chosen set into the controller's fields without marking the project modified:
+    // "Atualizar" latches them. False when nothing is chosen, a job runs or the slot is empty.
+    bool CopyChosen(const FieldEditor& editor = {});
+    // A new project: nothing captured or identified.
+    void Reset();
 
   private:
     std::string Text(const char* portuguese, const char* english) const;

@@ -35,7 +35,7 @@ TEST(Screenshots, EveryWindowAsAPictureAndTheWidgetsAsJson) {
     QJsonObject inventory = QJsonDocument::fromJson(file.readAll()).object();
     EXPECT_EQ(inventory["language"].toString(), "pt");
     QJsonArray windows = inventory["windows"].toArray();
-    ASSERT_EQ(windows.size(), 2);
+    ASSERT_GE(windows.size(), 2);  // the main window and the configuration window first
 
     QJsonObject main = windows[0].toObject();
     EXPECT_EQ(main["class"].toString(), "TForm1");

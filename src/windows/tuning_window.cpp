@@ -191,19 +191,21 @@ void TuningWindow::Finish(TuneReport report) {
              std::to_string(report.scoreOptions.windowSeconds / 60) +
              Text(" min com degrau de SP de ", " min with an SP step of ") +
              Figure(report.scoreOptions.amplitude) + " %.";
+    if (std::any_of(rows.begin(), rows.end(), [](const SuggestionRow& r) { return !r.settled; }))
+        status +=
+            Text(" Em vermelho: a malha não estabilizou.", " In red: the loop did not settle.");
 }
 
 void TuningWindow::ShowModel(const ModelFit& fit) {
     const ProcessModel& m = fit.model;
     bool integrating = m.kind == ModelKind::Integrating;
     modelRows = {
-        {Text("Tipo", "Kind"), integrating
-                                   ? Text("Integrador", "Integrating")
-                                   : Text("1ª ordem + tempo morto", "First order + dead time")},
+        {Text("Tipo", "Kind"), integrating ? Text("Integrador", "Integrating")
+                                           : Text("1ª ordem + t. morto", "1st order + dead time")},
         {integrating ? Text("Taxa (%/s por %)", "Rate (%/s per %)")
                      : Text("Ganho (%/%)", "Gain (%/%)"),
          Figure(m.gain)},
-        {Text("Constante de tempo (s)", "Time constant (s)"),
+        {Text("Const. de tempo (s)", "Time constant (s)"),
          integrating ? "-" : Figure(m.timeConstant)},
         {Text("Tempo morto (s)", "Dead time (s)"), Figure(m.deadTime)},
         {Text("Erro RMS (%)", "RMS fit error (%)"), Figure(fit.rmsError)},
@@ -262,7 +264,7 @@ std::string TuningWindow::Greeting() const {
         "Step the output in manual and press Capture, or choose the automatic test.");
 }
 
-const std::array<WindowText, 16> kTuningWindowTexts = {{
+const std::array<WindowText, 17> kTuningWindowTexts = {{
     {"caption", "Sintonia", "Tuning"},
     {"FonteLabel", "Dados:", "Data:"},
     {"FonteBox/0", "Tendência do controlador", "Controller trend"},
@@ -284,6 +286,10 @@ const std::array<WindowText, 16> kTuningWindowTexts = {{
     {"hint:LambdaText",
      "Constante de tempo de malha fechada do IMC; vazio: a maior entre T e o tempo morto",
      "IMC closed-loop time constant; empty: the larger of T and the dead time"},
+    {"hint:TuningPlot",
+     "PV em vermelho, saída (CO) em verde, modelo tracejado; clique para marcar onde o ajuste "
+     "começa",
+     "PV in red, output (CO) in green, the model dashed; click to mark where the fit starts"},
     {"hint:CopiarBTN",
      "Copia a sugestão escolhida para os campos do controlador; pressione Atualizar para aplicá-la",
      "Copies the chosen set into the controller's fields; press Refresh to apply it"},

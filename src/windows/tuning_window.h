@@ -85,7 +85,7 @@ class TuningWindow {
     std::string Greeting() const;  // the status before anything is done
     size_t fitStart = 0;
     std::vector<double> curve;
-    // "Tipo", "Ganho" or "Taxa", "Constante de tempo", "Tempo morto", "Erro RMS": name, value.
+    // "Tipo", "Ganho" or "Taxa", "Const. de tempo", "Tempo morto", "Erro RMS": name, value.
     std::vector<std::pair<std::string, std::string>> modelRows;
     std::vector<SuggestionRow> rows;  // best first
     int chosen = -1;                  // row; -1 when there is none
@@ -119,6 +119,6 @@ class TuningWindow {
 };
 
 // The window's fixed texts in both languages; the caption first.
-extern const std::array<WindowText, 16> kTuningWindowTexts;
+extern const std::array<WindowText, 17> kTuningWindowTexts;
 
 }  // namespace vork

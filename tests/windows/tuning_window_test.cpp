@@ -144,7 +144,7 @@ TEST(TuningWindow, AutomaticStepTestOnACopyOfThePlant) {
     EXPECT_EQ(p.w.curve.size(), p.w.data().size());
     EXPECT_LT(p.w.data().t.front(), 0);  // a minute at rest before the step
     EXPECT_NEAR(std::stod(p.w.modelRows[1].second), 2.0, 0.1);
-    EXPECT_EQ(p.w.modelRows[0].second, "1ª ordem + tempo morto");
+    EXPECT_EQ(p.w.modelRows[0].second, "1ª ordem + t. morto");
 }
 
 }  // namespace

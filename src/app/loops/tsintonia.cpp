@@ -125,6 +125,7 @@ QWidget* TSintonia::BuildResults() {
         Sync();
     });
     modelGroup_ = Named(new QGroupBox(area), "ModeloGroup");
+    modelGroup_->setMinimumWidth(fontMetrics().horizontalAdvance("Const. de tempo (s)  0.0000"));
     auto* form = new QFormLayout(modelGroup_);
     form->setContentsMargins(6, 2, 6, 2);
     form->setVerticalSpacing(1);

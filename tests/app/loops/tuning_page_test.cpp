@@ -147,7 +147,7 @@ TEST_F(TuningPageInEnglish, AutomaticStepTestLeavesTheProjectAlone) {
     EXPECT_EQ(project().FileBytes(), before);
     EXPECT_EQ(Find<QTableWidget>(*page, "SugestoesGrid")->rowCount(), 8);
     EXPECT_EQ(Find<QGroupBox>(*page, "ModeloGroup")->findChildren<QLabel*>()[1]->text(),
-              "First order + dead time");
+              "1st order + dead time");
 }
 
 }  // namespace

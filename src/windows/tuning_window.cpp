@@ -264,7 +264,7 @@ std::string TuningWindow::Greeting() const {
         "Step the output in manual and press Capture, or choose the automatic test.");
 }
 
-const std::array<WindowText, 17> kTuningWindowTexts = {{
+const std::array<WindowText, 18> kTuningWindowTexts = {{
     {"caption", "Sintonia", "Tuning"},
     {"FonteLabel", "Dados:", "Data:"},
     {"FonteBox/0", "Tendência do controlador", "Controller trend"},
@@ -290,6 +290,7 @@ const std::array<WindowText, 17> kTuningWindowTexts = {{
      "PV em vermelho, saída (CO) em verde, modelo tracejado; clique para marcar onde o ajuste "
      "começa",
      "PV in red, output (CO) in green, the model dashed; click to mark where the fit starts"},
+    {"hint:MalhaBox", "Malha a sintonizar", "Loop to tune"},
     {"hint:CopiarBTN",
      "Copia a sugestão escolhida para os campos do controlador; pressione Atualizar para aplicá-la",
      "Copies the chosen set into the controller's fields; press Refresh to apply it"},

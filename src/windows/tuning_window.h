@@ -119,6 +119,6 @@ class TuningWindow {
 };
 
 // The window's fixed texts in both languages; the caption first.
-extern const std::array<WindowText, 17> kTuningWindowTexts;
+extern const std::array<WindowText, 18> kTuningWindowTexts;
 
 }  // namespace vork

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/tuning_plants.h"
+#include "windows/controller_window.h"
 
 namespace vork {
 namespace {
@@ -82,6 +83,22 @@ TEST(TuningWindow, CopyWritesTheFieldsAndLeavesTheLatchedTuning) {
     EXPECT_EQ(p.c().fields.Acaogroup, kRespostaDireta);  // the PV rises with the output
     EXPECT_EQ(p.c().tuning.Kc, latched);                 // until "Atualizar"
     EXPECT_TRUE(p.project.saved());
+}
+
+// The controller's window routes the copy through its own edit: "Atualizar" is then enabled and
+// latches the set.
+TEST(TuningWindow, CopyThroughTheControllerWindowWaitsForAtualizar) {
+    TuningPage p;
+    ControllerWindow faceplate(p.project, 1);
+    p.StepInManual();
+    p.RunJob();
+    ASSERT_EQ(p.w.chosen, 0);
+    ASSERT_TRUE(p.w.CopyChosen(
+        [&](const std::function<void(ControllerFields&)>& edit) { faceplate.Edit(edit); }));
+    EXPECT_TRUE(faceplate.applyPending);
+    EXPECT_TRUE(faceplate.Apply().empty());
+    EXPECT_EQ(SettingText(p.c().tuning.Kc), p.w.rows[0].kc);
+    EXPECT_EQ(SettingText(p.c().tuning.Ti), p.w.rows[0].ti);
 }
 
 TEST(TuningWindow, CursorChoosesWhereTheFitStarts) {

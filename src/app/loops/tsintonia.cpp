@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/window_texts.h"
@@ -35,7 +36,7 @@ W* Named(W* widget, const char* name) {
 }  // namespace
 
 TSintonia::TSintonia(AppContext& context, int slot)
-    : context_(context), model_(context.project(), slot) {
+    : context_(context), model_(std::make_unique<TuningWindow>(context.project(), slot)) {
     setObjectName("Sintonia");
     setWindowFlag(Qt::Window);
     auto* layout = new QVBoxLayout(this);
@@ -49,15 +50,18 @@ TSintonia::TSintonia(AppContext& context, int slot)
     connect(&context.document, &ProjectDocument::projectReplaced, this, [this] {
         Cancel();
         WaitForWork();
-        model_.Reset();
+        model_->Reset();
+        FillLoops();
         Sync();
     });
     ApplyTexts();
     Sync();
 }
 
-TSintonia::TSintonia(AppContext& context)
-    : TSintonia(context, FirstController(context.project())) {}
+TSintonia::TSintonia(AppContext& context) : TSintonia(context, FirstController(context.project())) {
+    loops_->show();
+    FillLoops();
+}
 
 TSintonia::~TSintonia() {
     Cancel();
@@ -68,6 +72,11 @@ QWidget* TSintonia::BuildInputs() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    loops_ = Named(new QComboBox(row), "MalhaBox");
+    loops_->hide();
+    layout->addWidget(loops_);
+    connect(loops_, &QComboBox::activated, this,
+            [this](int index) { ChooseLoop(loops_->itemData(index).toInt()); });
     layout->addWidget(Named(new QLabel(row), "FonteLabel"));
     source_ = Named(new QComboBox(row), "FonteBox");
     source_->addItems({"", ""});
@@ -83,13 +92,13 @@ QWidget* TSintonia::BuildInputs() {
         edit->setAlignment(Qt::AlignRight);
     }
     connect(source_, &QComboBox::activated, this, [this](int index) {
-        model_.source = static_cast<TuningSource>(index);
+        model_->source = static_cast<TuningSource>(index);
         Sync();
     });
     connect(amplitude_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_.amplitudeText = text.toStdString(); });
+            [this](const QString& text) { model_->amplitudeText = text.toStdString(); });
     connect(lambda_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_.lambdaText = text.toStdString(); });
+            [this](const QString& text) { model_->lambdaText = text.toStdString(); });
     return row;
 }
 
@@ -106,7 +115,7 @@ QWidget* TSintonia::BuildButtons() {
         layout->addWidget(w);
     layout->addWidget(progress_, 1);
     connect(capture_, &QPushButton::clicked, this, [this] {
-        model_.CaptureTrend();
+        model_->CaptureTrend();
         Sync();
     });
     connect(identify_, &QPushButton::clicked, this, &TSintonia::Identify);
@@ -121,7 +130,7 @@ QWidget* TSintonia::BuildResults() {
     layout->setSpacing(3);
     plot_ = new TuningPlot(area);
     connect(plot_, &TuningPlot::clicked, this, [this](double seconds) {
-        model_.PlaceCursor(seconds);
+        model_->PlaceCursor(seconds);
         Sync();
     });
     modelGroup_ = Named(new QGroupBox(area), "ModeloGroup");
@@ -141,8 +150,8 @@ QWidget* TSintonia::BuildResults() {
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        model_.Choose(row);
-        copy_->setEnabled(model_.chosen >= 0 && !model_.busy());
+        model_->Choose(row);
+        copy_->setEnabled(model_->chosen >= 0 && !model_->busy());
     });
     layout->addWidget(plot_, 0, 0);
     layout->addWidget(modelGroup_, 0, 1);
@@ -163,25 +172,44 @@ QWidget* TSintonia::BuildBottom() {
     layout->addWidget(status_, 1);
     layout->addWidget(copy_);
     connect(copy_, &QPushButton::clicked, this, [this] {
-        model_.CopyChosen(editor_);
+        model_->CopyChosen(editor_);
         Sync();
     });
     return row;
 }
 
+void TSintonia::FillLoops() {
+    if (loops_->isHidden()) return;
+    QSignalBlocker quiet(loops_);
+    loops_->clear();
+    for (int slot = 1; slot <= 10; ++slot)
+        if (const Controller* c = context_.project().sim.controllers.Get(slot))
+            loops_->addItem(
+                FromStd(c->tuning.tag.empty() ? "PID" + std::to_string(slot) : c->tuning.tag),
+                slot);
+    loops_->setCurrentIndex(loops_->findData(model_->ref().slot));
+}
+
+void TSintonia::ChooseLoop(int slot) {
+    if (model_->busy() || slot == model_->ref().slot) return;
+    model_ = std::make_unique<TuningWindow>(context_.project(), slot);
+    ApplyTexts();
+    Sync();
+}
+
 void TSintonia::ApplyTexts() {
-    model_.language = context_.language();
-    ApplyWindowTexts(*this, kTuningWindowTexts, model_.language);
-    const Controller* c = context_.project().sim.controllers.Get(model_.ref().slot);
+    model_->language = context_.language();
+    ApplyWindowTexts(*this, kTuningWindowTexts, model_->language);
+    const Controller* c = context_.project().sim.controllers.Get(model_->ref().slot);
     if (c && !c->tuning.tag.empty()) setWindowTitle(windowTitle() + " - " + FromStd(c->tuning.tag));
     QStringList titles;
-    for (const std::string& title : model_.ColumnTitles())
+    for (const std::string& title : model_->ColumnTitles())
         titles << FromStd(title);
     table_->setHorizontalHeaderLabels(titles);
 }
 
 void TSintonia::Identify() {
-    std::optional<TuningJob> job = model_.Start();
+    std::optional<TuningJob> job = model_->Start();
     Sync();
     if (!job) return;
     stop_ = false;
@@ -208,9 +236,9 @@ void TSintonia::WorkDone() {
     if (!worker_) return;
     worker_->wait();
     worker_.reset();
-    model_.Finish(std::move(report_));
+    model_->Finish(std::move(report_));
     report_ = {};
-    progress_->setValue(model_.rows.empty() ? 0 : 100);
+    progress_->setValue(model_->rows.empty() ? 0 : 100);
     Sync();
 }
 
@@ -219,35 +247,37 @@ void TSintonia::Cancel() {
 }
 
 void TSintonia::Sync() {
-    bool busy = model_.busy();
-    source_->setCurrentIndex(static_cast<int>(model_.source));
-    if (!amplitude_->hasFocus()) amplitude_->setText(FromStd(model_.amplitudeText));
-    if (!lambda_->hasFocus()) lambda_->setText(FromStd(model_.lambdaText));
-    for (QWidget* w : std::initializer_list<QWidget*>{source_, amplitude_, lambda_, identify_})
+    bool busy = model_->busy();
+    source_->setCurrentIndex(static_cast<int>(model_->source));
+    if (!amplitude_->hasFocus()) amplitude_->setText(FromStd(model_->amplitudeText));
+    loops_->setCurrentIndex(loops_->findData(model_->ref().slot));
+    if (!lambda_->hasFocus()) lambda_->setText(FromStd(model_->lambdaText));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{loops_, source_, amplitude_, lambda_, identify_})
         w->setEnabled(!busy);
-    capture_->setEnabled(!busy && model_.source == TuningSource::Trend);
+    capture_->setEnabled(!busy && model_->source == TuningSource::Trend);
     cancel_->setEnabled(busy);
-    plot_->Show(model_.data(), model_.curve, model_.fitStart, model_.cursor(),
-                model_.source == TuningSource::Trend);
+    plot_->Show(model_->data(), model_->curve, model_->fitStart, model_->cursor(),
+                model_->source == TuningSource::Trend);
     SyncModel();
     SyncTable();
-    status_->setText(FromStd(model_.status));
-    copy_->setEnabled(model_.chosen >= 0 && !busy);
+    status_->setText(FromStd(model_->status));
+    copy_->setEnabled(model_->chosen >= 0 && !busy);
 }
 
 void TSintonia::SyncModel() {
     for (size_t i = 0; i < modelRows_.size(); ++i) {
-        bool shown = i < model_.modelRows.size();
-        modelRows_[i].first->setText(shown ? FromStd(model_.modelRows[i].first) : "");
-        modelRows_[i].second->setText(shown ? FromStd(model_.modelRows[i].second) : "");
+        bool shown = i < model_->modelRows.size();
+        modelRows_[i].first->setText(shown ? FromStd(model_->modelRows[i].first) : "");
+        modelRows_[i].second->setText(shown ? FromStd(model_->modelRows[i].second) : "");
     }
 }
 
 void TSintonia::SyncTable() {
     QSignalBlocker quiet(table_);
-    table_->setRowCount(static_cast<int>(model_.rows.size()));
+    table_->setRowCount(static_cast<int>(model_->rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
-        const SuggestionRow& row = model_.rows[static_cast<size_t>(r)];
+        const SuggestionRow& row = model_->rows[static_cast<size_t>(r)];
         std::array<const std::string*, TuningWindow::kColumns> cells{
             &row.method, &row.kind, &row.kc, &row.ti, &row.td, &row.iema};
         for (int c = 0; c < TuningWindow::kColumns; ++c) {
@@ -258,7 +288,7 @@ void TSintonia::SyncTable() {
             table_->setItem(r, c, item);
         }
     }
-    if (model_.chosen >= 0) table_->selectRow(model_.chosen);
+    if (model_->chosen >= 0) table_->selectRow(model_->chosen);
 }
 
 void TSintonia::ShowFromMain() {

@@ -27,11 +27,12 @@ class TSintonia : public QWidget {
 
   public:
     TSintonia(AppContext& context, int slot);
-    // From a menu entry: the first controller of the project.
+    // From a menu entry: the first controller of the project, with a list of the loops to choose
+    // another.
     explicit TSintonia(AppContext& context);
     ~TSintonia() override;
 
-    TuningWindow& model() { return model_; }
+    TuningWindow& model() { return *model_; }
 
     // The controller's window routes the copy through its own model, so that it shows the
     // fields and enables "Atualizar".
@@ -51,6 +52,8 @@ class TSintonia : public QWidget {
     QWidget* BuildButtons();
     QWidget* BuildResults();
     QWidget* BuildBottom();
+    void FillLoops();
+    void ChooseLoop(int slot);
     void ApplyTexts();
     void SyncModel();
     void SyncTable();
@@ -59,9 +62,10 @@ class TSintonia : public QWidget {
     void Cancel();
 
     AppContext& context_;
-    TuningWindow model_;
+    std::unique_ptr<TuningWindow> model_;
     TuningWindow::FieldEditor editor_;
 
+    QComboBox* loops_ = nullptr;        // MalhaBox, from the menu entry only
     QComboBox* source_ = nullptr;       // FonteBox
     QLineEdit* amplitude_ = nullptr;    // AmplitudeText
     QLineEdit* lambda_ = nullptr;       // LambdaText

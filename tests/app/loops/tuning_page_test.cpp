@@ -119,6 +119,23 @@ TEST_F(TuningPageTest, CopiesTheChosenSetIntoTheFields) {
     EXPECT_EQ(routed, std::vector<std::string>{loop().fields.KpText});
 }
 
+TEST_F(TuningPageTest, FromTheMenuEntryTheLoopIsChosenFromAList) {
+    project().Fill({ObjectKind::Controller, 3});
+    TSintonia* page = Open();
+    ASSERT_TRUE(page);
+    auto* loops = Find<QComboBox>(*page, "MalhaBox");
+    ASSERT_TRUE(loops->isVisible());
+    ASSERT_EQ(loops->count(), 2);
+    EXPECT_EQ(loops->itemText(0), "PIC-1");
+    EXPECT_EQ(page->model().ref().slot, 1);
+    loops->setCurrentIndex(1);
+    Q_EMIT loops->activated(1);
+    EXPECT_EQ(page->model().ref().slot, 3);
+
+    TSintonia own(app->context(), 1);  // a controller's page: its loop only
+    EXPECT_TRUE(Find<QComboBox>(own, "MalhaBox")->isHidden());
+}
+
 class TuningPageInEnglish : public TuningPageTest {
   protected:
     TuningPageInEnglish() : TuningPageTest(Language::English) {}

@@ -46,7 +46,7 @@ TSintonia::TSintonia(AppContext& context, int slot)
     layout->addWidget(BuildButtons());
     layout->addWidget(BuildResults(), 1);
     layout->addWidget(BuildBottom());
-    resize(560, 420);
+    resize(600, 440);
     connect(&context.document, &ProjectDocument::projectReplaced, this, [this] {
         Cancel();
         WaitForWork();
@@ -88,7 +88,7 @@ QWidget* TSintonia::BuildInputs() {
     lambda_ = Named(new QLineEdit(row), "LambdaText");
     layout->addWidget(lambda_);
     for (QLineEdit* edit : {amplitude_, lambda_}) {
-        edit->setMaximumWidth(fontMetrics().horizontalAdvance("00000") + 12);
+        edit->setFixedWidth(fontMetrics().horizontalAdvance("00000") + 12);
         edit->setAlignment(Qt::AlignRight);
     }
     connect(source_, &QComboBox::activated, this, [this](int index) {
@@ -217,7 +217,11 @@ void TSintonia::Identify() {
     WorkMonitor monitor;
     monitor.progress = [this](int percent) {
         QMetaObject::invokeMethod(
-            this, [this, percent] { progress_->setValue(percent); }, Qt::QueuedConnection);
+            this,
+            [this, percent] {
+                if (model_->busy()) progress_->setValue(percent);
+            },
+            Qt::QueuedConnection);
     };
     monitor.cancelled = [this] { return stop_.load(); };
     worker_.reset(QThread::create(

@@ -21,8 +21,10 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+constexpr int kLoops = SlotCount(SlotKind::Controller);
+
 int FirstController(Project& project) {
-    for (int slot = 1; slot <= 10; ++slot)
+    for (int slot = 1; slot <= kLoops; ++slot)
         if (project.sim.controllers.Get(slot)) return slot;
     return 1;
 }
@@ -54,6 +56,10 @@ TSintonia::TSintonia(AppContext& context, int slot)
         FillLoops();
         Sync();
     });
+    for (auto changed : {&ProjectDocument::slotFilled, &ProjectDocument::slotEmptied})
+        connect(&context.document, changed, this, [this](ObjectRef ref) {
+            if (ref.kind == ObjectKind::Controller) FillLoops();
+        });
     ApplyTexts();
     Sync();
 }
@@ -182,7 +188,7 @@ void TSintonia::FillLoops() {
     if (loops_->isHidden()) return;
     QSignalBlocker quiet(loops_);
     loops_->clear();
-    for (int slot = 1; slot <= 10; ++slot)
+    for (int slot = 1; slot <= kLoops; ++slot)
         if (const Controller* c = context_.project().sim.controllers.Get(slot))
             loops_->addItem(
                 FromStd(c->tuning.tag.empty() ? "PID" + std::to_string(slot) : c->tuning.tag),

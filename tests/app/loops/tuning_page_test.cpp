@@ -131,6 +131,9 @@ TEST_F(TuningPageTest, FromTheMenuEntryTheLoopIsChosenFromAList) {
     loops->setCurrentIndex(1);
     Q_EMIT loops->activated(1);
     EXPECT_EQ(page->model().ref().slot, 3);
+    project().Fill({ObjectKind::Controller, 2});
+    EXPECT_EQ(loops->itemText(1), "PID2");
+    EXPECT_EQ(loops->currentIndex(), 2);
 
     TSintonia own(app->context(), 1);  // a controller's page: its loop only
     EXPECT_TRUE(Find<QComboBox>(own, "MalhaBox")->isHidden());

@@ -4,6 +4,7 @@
 #include "app/loops/tcontrolador.h"
 #include "app/loops/tprocesso.h"
 #include "app/loops/tregistrform.h"
+#include "app/loops/tsintonia.h"
 #include "app/project/life_cycle_commands.h"
 #include "app/project/tdialogos.h"
 #include "app/window_registry.h"
@@ -34,6 +35,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.Command("IntroduoControledeProcessos1",
                      [](AppContext& c) { OpenWebPageOnline(c, web_page::kControlFundamentals); });
     registry.Instance<TAboutBox>("Dese1", true);
+    registry.Instance<TSintonia>("Sintonia1", true);  // also a page of the controller's window
 }
 
 }  // namespace vork

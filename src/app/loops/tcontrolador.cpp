@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <tuple>
 
+#include "app/loops/tsintonia.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
@@ -52,6 +53,7 @@ TControlador::TControlador(AppContext& context, int slot)
     BuildTrend();
     BuildConfiguration();
     ApplyTexts();
+    AttachTuning(slot);
     ProjectDocument& document = context.document;
     connect(&document, &ProjectDocument::ticked, this, [this] {
         if (!isVisible()) return;
@@ -64,6 +66,21 @@ TControlador::TControlador(AppContext& context, int slot)
     ApplyLayout();
     Sync();
     SyncConfiguration();
+}
+
+// The tuning page copies a set into the configuration fields: the faceplate then shows them with
+// "Atualizar" enabled, since "Conf." stays disabled until the edit is latched.
+void TControlador::AttachTuning(int slot) {
+    auto* tuning = new TSintonia(context_, slot);
+    tuning->SetFieldEditor([this](const std::function<void(ControllerFields&)>& edit) {
+        model_.Edit(edit);
+        ShowTuningPage(false);
+        model_.wide = model_.configShowing = true;
+        ApplyLayout();
+        SyncConfiguration();
+        Sync();
+    });
+    AttachTuningPage(tuning, TextIn(kTuningWindowTexts[0], context_.language()));
 }
 
 void TControlador::BuildFaceplate() {

@@ -69,6 +69,7 @@ class TControlador : public QWidget {
     void Act(void (ControllerWindow::*action)());
     void StartArchive();
     void ShowTuningPage(bool shown);
+    void AttachTuning(int slot);
 
     AppContext& context_;
     ControllerWindow model_;

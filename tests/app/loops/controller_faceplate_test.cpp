@@ -196,15 +196,12 @@ TEST_F(Faceplate, TickingSprSelectsM01AndEnablesItsList) {
     EXPECT_TRUE(In<QPushButton>("btnatualiza")->isEnabled());
 }
 
-TEST_F(Faceplate, ATuningPageAttachesBehindItsButton) {
-    TControlador& w = Controller();
-    EXPECT_FALSE(In<QPushButton>("TuningBTN")->isVisible());
-    auto* page = new QWidget;
-    page->setObjectName("TuningPage");
-    w.AttachTuningPage(page, "Sintonia");
+TEST_F(Faceplate, TheTuningPageSitsBehindItsButton) {
+    Controller();
     auto* button = In<QPushButton>("TuningBTN");
     EXPECT_TRUE(button->isVisible());
     EXPECT_EQ(button->text(), "Sintonia");
+    auto* page = In<QWidget>("Sintonia");
     Press(button);
     EXPECT_TRUE(page->isVisible());
     EXPECT_FALSE(In<QWidget>("Image1")->isVisible());

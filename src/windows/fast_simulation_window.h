@@ -39,8 +39,6 @@ struct IndexField {
 };
 extern const std::array<IndexField, 7> kIndexFields;
 
-inline constexpr const char* kFastSimulationHelpPage = "/?page_id=70/#simulacao_rapida";
-
 // What can be exported of one chart, and the menu entries that do it (text table components).
 enum class ExportFormat { Png, Svg, Csv };
 struct ExportEntry {

@@ -89,9 +89,6 @@ extern const std::array<WindowText, 25> kProcessWindowTexts;
 // The captions and hints that read the same in both languages.
 extern const std::array<WindowText, 13> kProcessWindowFixedTexts;
 
-// The help page of the window, on the product's web site.
-inline constexpr const char* kProcessHelpPage = "/?page_id=55#bloco_processo";
-
 // Items of the transfer-function list (ComboBox2) and of the gain-curve list (ComboBox1).
 extern const std::array<WindowText, 4> kTransferTypeItems;
 extern const std::array<WindowText, 5> kValveCurveItems;

@@ -15,9 +15,6 @@ class Project;
 // in both.
 extern const std::array<WindowText, 5> kVariableListTexts;
 
-// The help page of the variable list, below the product site's address.
-constexpr const char* kVariableListHelpPage = "/?page_id=70/#mapa_variaveis";
-
 // The two grids: `ListaVar` "Variáveis de Processo" and `ListaVar2` "Sinais de Controle".
 enum class VariableGrid { Process, Control };
 

@@ -19,6 +19,7 @@
 
 #include "app/fastsim/chart_export.h"
 #include "app/fastsim/loop_chart.h"
+#include "app/help/web_links.h"
 #include "app/window_texts.h"
 #include "windows/main_window.h"
 
@@ -26,7 +27,6 @@ namespace vork {
 
 namespace {
 
-constexpr const char* kHelpSite = "https://vork.org";
 constexpr QSize kDefaultSize{950, 650};
 
 QString FromStd(const std::string& text) {
@@ -260,9 +260,8 @@ QWidget* TAboutBox::BuildChartTools() {
         model_.FixedScale();
         RepaintLoop(model_.upperPage() + 1);
     });
-    connect(tool("SpeedButton4", "?"), &QToolButton::clicked, this, [this] {
-        context_.platform.OpenWebAddress(QString(kHelpSite) + kFastSimulationHelpPage);
-    });
+    connect(tool("SpeedButton4", "?"), &QToolButton::clicked, this,
+            [this] { OpenWebPage(context_, web_page::kFastSimulation); });
     hideCOs_ = Named(new QCheckBox(area), "CheckBox1");
     connect(hideCOs_, &QCheckBox::toggled, this, [this](bool checked) {
         if (!checked) return;

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <tuple>
 
+#include "app/help/web_links.h"
 #include "app/loops/tsintonia.h"
 #include "app/window_texts.h"
 #include "project/project.h"
@@ -15,8 +16,6 @@ namespace vork {
 
 namespace {
 
-constexpr const char* kSiteAddress = "https://vork.example.org";
-constexpr const char* kHelpPage = "/?page_id=55#controlador_PID";
 constexpr int kFaceplateWidth = ControllerWindow::kNarrowWidth;
 constexpr int kBarTop = 100;
 
@@ -196,7 +195,7 @@ void TControlador::BuildButtons() {
     });
     QToolButton* help = Tool("SpeedButton1", "?", QRect(106, y, 26, 26), this);
     connect(help, &QToolButton::clicked, this,
-            [this] { context_.platform.OpenWebAddress(QString(kSiteAddress) + kHelpPage); });
+            [this] { OpenWebPage(context_, web_page::kController); });
     auto* exit = new QPushButton("Sair", this);
     exit->setObjectName("SairBTN");
     exit->setGeometry(134, y, kFaceplateWidth - 136, 26);

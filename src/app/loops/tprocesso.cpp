@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "app/help/web_links.h"
 #include "app/platform/platform.h"
 #include "app/window_texts.h"
 #include "app/workspace/tform1.h"
@@ -19,8 +20,6 @@
 namespace vork {
 
 namespace {
-
-constexpr const char* kSiteAddress = "https://vork.example.org";
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -225,7 +224,7 @@ QWidget* TProcesso::BuildButtons() {
     help->setObjectName("SpeedButton1");
     help->setText("?");
     connect(help, &QToolButton::clicked, this,
-            [this] { context_.platform.OpenWebAddress(QString(kSiteAddress) + kProcessHelpPage); });
+            [this] { OpenWebPage(context_, web_page::kProcessBlock); });
     apply_ = new QPushButton(area);
     apply_->setObjectName("btnatualiza");
     connect(apply_, &QPushButton::clicked, this, &TProcesso::Atualizar);

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/help/web_links.h"
 #include "app/window_texts.h"
 #include "app/workspace/tform1.h"
 
@@ -15,7 +16,6 @@ namespace vork {
 namespace {
 
 // The product site; the help page's path follows it.
-constexpr const char* kSiteAddress = "https://vork.example.org";
 
 constexpr QSize kDefaultSize{900, 640};
 // Widths of the grid's columns from "Tipo" to "Valor", in pixels at 100 %.
@@ -54,9 +54,8 @@ TDialogos::TDialogos(AppContext& context)
     auto* help = new QToolButton(this);
     help->setObjectName("SpeedButton3");
     help->setText("?");
-    connect(help, &QToolButton::clicked, this, [this] {
-        context_.platform.OpenWebAddress(QString(kSiteAddress) + kVariableListHelpPage);
-    });
+    connect(help, &QToolButton::clicked, this,
+            [this] { OpenWebPage(context_, web_page::kVariableList); });
     buttons->addWidget(help);
     buttons->addStretch(1);
     auto* refresh = new QPushButton(this);

@@ -1,3 +1,4 @@
+#include "app/engine/tbloco.h"
 #include "app/fastsim/taboutbox.h"
 #include "app/help/tabout_splash.h"
 #include "app/help/web_links.h"
@@ -34,6 +35,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.Command("IntroduoControledeProcessos1",
                      [](AppContext& c) { OpenWebPageOnline(c, web_page::kControlFundamentals); });
     registry.Instance<TAboutBox>("Dese1", true);
+    registry.Object<TBloco>(ObjectKind::Calc);
 }
 
 }  // namespace vork

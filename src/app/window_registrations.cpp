@@ -1,4 +1,5 @@
 #include "app/engine/tbloco.h"
+#include "app/engine/tparmform.h"
 #include "app/fastsim/taboutbox.h"
 #include "app/help/tabout_splash.h"
 #include "app/help/web_links.h"
@@ -36,6 +37,7 @@ void RegisterWindows(WindowRegistry& registry) {
                      [](AppContext& c) { OpenWebPageOnline(c, web_page::kControlFundamentals); });
     registry.Instance<TAboutBox>("Dese1", true);
     registry.Object<TBloco>(ObjectKind::Calc);
+    registry.Permanent<TParmForm>(PermanentWindow::Generator, "Configurao1");
 }
 
 }  // namespace vork

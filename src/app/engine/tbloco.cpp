@@ -55,6 +55,8 @@ TBloco::TBloco(AppContext& context, int slot) : context_(context), model_(contex
     fields->addWidget(NamedLabel("Label2", QString(), this), 2, 0);
     fields->addWidget(function_, 2, 1);
     layout->addLayout(fields);
+    // Room for a typical expression without scrolling.
+    function_->setMinimumWidth(function_->fontMetrics().averageCharWidth() * 36);
 
     auto* output = new QHBoxLayout;
     address_ = NamedLabel("Label1", FromStd(model_.addressLabel), this);

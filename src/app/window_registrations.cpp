@@ -1,4 +1,5 @@
 #include "app/engine/tbloco.h"
+#include "app/engine/tform2.h"
 #include "app/engine/tparmform.h"
 #include "app/fastsim/taboutbox.h"
 #include "app/help/tabout_splash.h"
@@ -38,6 +39,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.Instance<TAboutBox>("Dese1", true);
     registry.Object<TBloco>(ObjectKind::Calc);
     registry.Permanent<TParmForm>(PermanentWindow::Generator, "Configurao1");
+    registry.Object<TForm2>(ObjectKind::Text);
 }
 
 }  // namespace vork

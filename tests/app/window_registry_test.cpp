@@ -78,6 +78,10 @@ TEST_F(Registry, EveryWindowIsListedForTheScreenshots) {
     EXPECT_EQ(windows[2].className, "TConfigForm");
     EXPECT_EQ(windows[3].className, "SlotWindow");
     EXPECT_EQ(windows[3].slot, 2);
+    ASSERT_GE(windows.size(), 3u);  // the main window, the permanent ones, the opened one
+    EXPECT_EQ(windows[1].className, "TConfigForm");
+    EXPECT_EQ(windows.back().className, "SlotWindow");
+    EXPECT_EQ(windows.back().slot, 2);
     app->windows().OpenEveryWindow();
     EXPECT_TRUE(app->windows().Find(kRecorder1));
     EXPECT_TRUE(config().isVisible());
@@ -107,6 +111,13 @@ TEST_F(Registry, MenuEntriesRunWhatIsRegisteredAndNothingElse) {
     ASSERT_EQ(windows.size(), 5u);
     EXPECT_EQ(windows[4].className, "PickyWindow");
     EXPECT_EQ(static_cast<PickyWindow*>(windows[4].window)->shownFromMain, 1);
+    size_t before = app->windows().Windows().size();
+    app->windows().Instance<PickyWindow>("Dese1", true);
+    app->windows().Trigger("Dese1");
+    app->windows().Trigger("Dese1");
+    ASSERT_EQ(windows.size(), before + 2);
+    EXPECT_EQ(windows.back().className, "PickyWindow");
+    EXPECT_EQ(static_cast<PickyWindow*>(windows.back().window)->shownFromMain, 1);
 }
 
 TEST_F(Registry, TheHelpLineRunsTheWebSiteEntry) {

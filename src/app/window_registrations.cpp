@@ -2,6 +2,7 @@
 #include "app/engine/tform2.h"
 #include "app/engine/tparmform.h"
 #include "app/fastsim/taboutbox.h"
+#include "app/fastsim/tregxy.h"
 #include "app/help/tabout_splash.h"
 #include "app/help/web_links.h"
 #include "app/loops/tcontrolador.h"
@@ -40,6 +41,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.Object<TBloco>(ObjectKind::Calc);
     registry.Permanent<TParmForm>(PermanentWindow::Generator, "Configurao1");
     registry.Object<TForm2>(ObjectKind::Text);
+    registry.Permanent<TRegXY>(PermanentWindow::XYRecorder, "RegistradorXY1");
 }
 
 }  // namespace vork

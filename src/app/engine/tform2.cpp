@@ -5,23 +5,19 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <functional>
 
+#include "app/engine/refilled_box.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
 namespace vork {
 
 namespace {
-
-// The closed pick list shows little more than the address; its list opens wider.
-constexpr int kClosedListWidth = 44;
-constexpr int kOpenListWidth = 160;
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -39,21 +35,6 @@ QLabel* NamedLabel(const char* name, QWidget* parent) {
     label->setObjectName(name);
     return label;
 }
-
-// A pick list that asks for its entries afresh each time it drops down.
-class RefilledBox : public QComboBox {
-  public:
-    RefilledBox(std::function<void()> refill, QWidget* parent)
-        : QComboBox(parent), refill_(std::move(refill)) {}
-    void showPopup() override {
-        refill_();
-        view()->setMinimumWidth(kOpenListWidth);
-        QComboBox::showPopup();
-    }
-
-  private:
-    std::function<void()> refill_;
-};
 
 }  // namespace
 
@@ -126,9 +107,6 @@ QWidget* TForm2::BuildSource() {
         },
         area);
     variable_->setObjectName("ComboBox1");
-    variable_->setMinimumWidth(kClosedListWidth);
-    variable_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    variable_->setMinimumContentsLength(8);
     for (const std::string& entry : model_.variableList())
         variable_->addItem(FromStd(entry));
     connect(variable_, &QComboBox::activated, this, [this](int position) {

@@ -25,6 +25,7 @@ void SetText(QLineEdit* field, const std::string& text) {
     if (field->text() == shown) return;
     QSignalBlocker quiet(field);
     field->setText(shown);
+    field->setCursorPosition(0);  // a long text shows its beginning
 }
 
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {

@@ -28,6 +28,7 @@ void SetText(QLineEdit* field, const std::string& text) {
     if (field->text() == shown) return;
     QSignalBlocker quiet(field);
     field->setText(shown);
+    field->setCursorPosition(0);  // a long text shows its beginning
 }
 
 QLabel* NamedLabel(const char* name, QWidget* parent) {
@@ -97,6 +98,7 @@ QWidget* TForm2::BuildSource() {
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
     source_ = NamedLabel("Label3", area);
+    source_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     variable_ = new RefilledBox(
         [this] {
             QSignalBlocker quiet(variable_);

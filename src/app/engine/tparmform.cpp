@@ -27,6 +27,7 @@ void SetText(QLineEdit* field, const std::string& text) {
     if (field->text() == shown) return;
     QSignalBlocker quiet(field);
     field->setText(shown);
+    field->setCursorPosition(0);  // a long text shows its beginning
 }
 
 QString ControlName(int k, const char* suffix) {
@@ -99,6 +100,7 @@ QLineEdit* TParmForm::AddField(int k, const char* suffix,
                                std::string GeneratorChannelFields::*field) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(ControlName(k, suffix));
+    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 9);
     connect(edit, &QLineEdit::textEdited, this, [this, k, field](const QString& text) {
         model_.Edit(k, [&](GeneratorChannelFields& f) { f.*field = text.toStdString(); });
         update_->setEnabled(model_.applyPending);

@@ -76,6 +76,7 @@ TRegXY::TRegXY(AppContext& context) : context_(context), model_(context.project(
     connect(&context.document, &ProjectDocument::objectChanged, this, [this](ObjectRef ref) {
         if (ref.kind == ObjectKind::XYRecorder) Sync();
     });
+    connect(&context.document, &ProjectDocument::projectReplaced, this, &TRegXY::Sync);
     Sync();
 }
 

@@ -71,6 +71,32 @@ TEST_F(CalcBlockForm, InvalidItemsAreReportedInOrderAndKeepTheButton) {
     EXPECT_TRUE(project().saved());
 }
 
+TEST_F(CalcBlockForm, AnOfflineRunLeavesTheResultLabelAsItWas) {
+    project().Edit<CalcBlock>(
+        kBlock1, [](CalcBlock& b) { b.fields.FuncaoTr = "M05*2"; }, Modifies::No);
+    project().Apply(kBlock1);
+    project().sim.vars.Write(5, 21.0);
+    Tick();
+    EXPECT_EQ(In<QLabel>("Label6")->text(), "42.00");
+    project().sim.vars.Write(5, 10.0);
+    project().RunXYSweep();
+    EXPECT_EQ(project().sim.vars.Read(41), 20.0);
+    EXPECT_EQ(In<QLabel>("Label6")->text(), "42.00");
+    Tick();
+    EXPECT_EQ(In<QLabel>("Label6")->text(), "20.00");
+}
+
+TEST_F(CalcBlockForm, EnglishCaptionsOnActivationInEnglishMode) {
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activate);
+    EXPECT_EQ(window->windowTitle(), "Bloco de Cálculo");
+    project().sim.language = Language::English;
+    QApplication::sendEvent(window, &activate);
+    EXPECT_EQ(window->windowTitle(), "Calculations Block");
+    EXPECT_EQ(In<QLabel>("Label2")->text(), "Function");
+    EXPECT_EQ(In<QLineEdit>("LimInfText")->toolTip(), "Output Lower Limit");
+}
+
 TEST_F(CalcBlockForm, HelpOpensTheBlocksPage) {
     QTest::mouseClick(In<QToolButton>("SpeedButton1"), Qt::LeftButton);
     ASSERT_EQ(platform.webAddresses.size(), 1);

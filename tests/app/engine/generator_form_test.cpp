@@ -101,5 +101,22 @@ TEST_F(GeneratorForm, ARandomChannelShowsItsOutputLive) {
               project().Object<SignalGenerator>({ObjectKind::Generator}).ValorText(1));
 }
 
+// The interface language is chosen at start-up: the window is built in it.
+class EnglishGeneratorForm : public AppTest {
+  protected:
+    EnglishGeneratorForm() : AppTest(Language::English) {}
+};
+
+TEST_F(EnglishGeneratorForm, TypeEntriesAndButtonsInEnglish) {
+    Menu("Configurao1");
+    QWidget& window = *app->windows().Window(PermanentWindow::Generator);
+    EXPECT_EQ(Find<QComboBox>(window, "M81Tipo")->itemText(5), "Sinusoidal signal");
+    EXPECT_EQ(Find<QPushButton>(window, "Button1")->text(), "Refresh");
+    EXPECT_EQ(Find<QPushButton>(window, "SairButton")->text(), "Exit");
+    QTest::mouseClick(Find<QToolButton>(window, "SpeedButton1"), Qt::LeftButton);
+    ASSERT_EQ(platform.webAddresses.size(), 1);
+    EXPECT_TRUE(platform.webAddresses[0].endsWith("/?page_id=70/#gerador_sinais"));
+}
+
 }  // namespace
 }  // namespace vork::test

@@ -1,6 +1,6 @@
 #include "app/engine/tform2.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -60,7 +60,11 @@ TForm2::TForm2(AppContext& context, int slot) : context_(context), model_(contex
     auto* exit = new QPushButton("Sair", this);
     exit->setObjectName("SairButton");
     exit->setToolTip("Sair");
-    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(exit, &QPushButton::clicked, this, [this] {
+        model_.Leave();
+        Sync();
+        hide();
+    });
     layout->addWidget(exit, 0, Qt::AlignRight);
 
     ProjectDocument& document = context.document;
@@ -239,12 +243,6 @@ bool TForm2::event(QEvent* event) {
         Sync();
     }
     return QWidget::event(event);
-}
-
-void TForm2::closeEvent(QCloseEvent* event) {
-    model_.Leave();
-    Sync();
-    event->accept();
 }
 
 }  // namespace vork

@@ -27,7 +27,6 @@ class TForm2 : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* BuildType();

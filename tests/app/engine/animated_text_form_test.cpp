@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -84,6 +85,14 @@ TEST_F(AnimatedTextForm, EachTypeShowsItsFieldsAndSpanEditsCarryToTheAlarms) {
     In<QLineEdit>("Edit1")->selectAll();
     QTest::keyClicks(In<QLineEdit>("Edit1"), "250");
     EXPECT_EQ(project().Object<AnimatedText>(kText1).fields.Edit2, "250");
+}
+
+TEST_F(AnimatedTextForm, DeletingTheSlotTakesTheOpenWindowWithIt) {
+    QPointer<TForm2> open = window;
+    project().Empty(kText1);
+    EXPECT_TRUE(open.isNull());
+    EXPECT_EQ(app->windows().Find(kText1), nullptr);
+    Tick(6);
 }
 
 TEST_F(AnimatedTextForm, EnglishOnActivation) {

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -95,6 +96,14 @@ TEST_F(CalcBlockForm, EnglishCaptionsOnActivationInEnglishMode) {
     EXPECT_EQ(window->windowTitle(), "Calculations Block");
     EXPECT_EQ(In<QLabel>("Label2")->text(), "Function");
     EXPECT_EQ(In<QLineEdit>("LimInfText")->toolTip(), "Output Lower Limit");
+}
+
+TEST_F(CalcBlockForm, DeletingTheSlotTakesTheWindowEvenWithAnEditPending) {
+    Type("FuncaoTr", "M05");
+    QPointer<TBloco> open = window;
+    project().Empty(kBlock1);
+    EXPECT_TRUE(open.isNull());
+    Tick();
 }
 
 TEST_F(CalcBlockForm, HelpOpensTheBlocksPage) {

@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/help_page.h"
+#include "app/help/web_links.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
@@ -85,7 +85,7 @@ TBloco::TBloco(AppContext& context, int slot) : context_(context), model_(contex
     help->setObjectName("SpeedButton1");
     help->setText("?");
     connect(help, &QToolButton::clicked, this,
-            [this] { OpenHelpPage(context_.platform, kCalcBlockHelpPage); });
+            [this] { OpenWebPage(context_, kCalcBlockHelpPage); });
     buttons->addWidget(help);
     buttons->addStretch(1);
     buttons->addWidget(update_);

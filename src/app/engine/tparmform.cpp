@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/help_page.h"
+#include "app/help/web_links.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
@@ -139,7 +139,7 @@ QWidget* TParmForm::BuildButtons() {
     help->setObjectName("SpeedButton1");
     help->setText("?");
     connect(help, &QToolButton::clicked, this,
-            [this] { OpenHelpPage(context_.platform, kGeneratorHelpPage); });
+            [this] { OpenWebPage(context_, kGeneratorHelpPage); });
     update_ = new QPushButton(area);
     update_->setObjectName("Button1");
     connect(update_, &QPushButton::clicked, this, [this] {

@@ -1,4 +1,8 @@
+#include "app/engine/tbloco.h"
+#include "app/engine/tform2.h"
+#include "app/engine/tparmform.h"
 #include "app/fastsim/taboutbox.h"
+#include "app/fastsim/tregxy.h"
 #include "app/help/tabout_splash.h"
 #include "app/help/web_links.h"
 #include "app/loops/tcontrolador.h"
@@ -36,6 +40,10 @@ void RegisterWindows(WindowRegistry& registry) {
                      [](AppContext& c) { OpenWebPageOnline(c, web_page::kControlFundamentals); });
     registry.Instance<TAboutBox>("Dese1", true);
     registry.Instance<TSintonia>("Sintonia1", true);  // also a page of the controller's window
+    registry.Object<TBloco>(ObjectKind::Calc);
+    registry.Permanent<TParmForm>(PermanentWindow::Generator, "Configurao1");
+    registry.Object<TForm2>(ObjectKind::Text);
+    registry.Permanent<TRegXY>(PermanentWindow::XYRecorder, "RegistradorXY1");
 }
 
 }  // namespace vork

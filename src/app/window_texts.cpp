@@ -18,6 +18,10 @@ void SetItem(QObject* object, int index, const QString& text) {
         if (index < combo->count()) combo->setItemText(index, text);
     } else if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
         if (index < tabs->count()) tabs->setTabText(index, text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(object)) {
+        QList<QAbstractButton*> buttons =
+            group->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+        if (index < buttons.size()) buttons[index]->setText(text);
     }
 }
 

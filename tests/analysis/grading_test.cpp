@@ -33,10 +33,10 @@ void Write(const test::TempFolder& folder, const std::string& name, const std::s
 // A class folder: projects in the students' folders, a broken file and a file of another kind.
 void FillClass(const test::TempFolder& folder) {
     for (int k = 0; k < 6; ++k) {
-        test::PlantSpec spec;
-        spec.kc = std::to_string(0.2 + 0.1 * k);
-        spec.noise = 0.5;
-        std::string bytes = test::PlantBytes(spec);
+        test::PlantSpec plantSpec;
+        plantSpec.kc = std::to_string(0.2 + 0.1 * k);
+        plantSpec.noise = 0.5;
+        std::string bytes = test::PlantBytes(plantSpec);
         Project project;
         project.LoadBytes(bytes, "plant");
         project.sim.controllers.Get(1)->state.AutoMode = true;

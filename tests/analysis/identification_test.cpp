@@ -16,12 +16,12 @@ namespace {
 
 using test::PlantSpec;
 
-ModelFit Identify(const PlantSpec& spec, TestMethod method = TestMethod::OpenLoopStep) {
+ModelFit Identify(const PlantSpec& plantSpec, TestMethod method = TestMethod::OpenLoopStep) {
     StepTestOptions o;
     o.method = method;
-    StepTestResult test = RunStepTest(test::PlantBytes(spec), o);
+    StepTestResult test = RunStepTest(test::PlantBytes(plantSpec), o);
     EXPECT_EQ(test.error, "");
-    EXPECT_TRUE(test.settledAfter || spec.type == kIntegrator);
+    EXPECT_TRUE(test.settledAfter || plantSpec.type == kIntegrator);
     FitResult fit = FitModel(test.response);
     EXPECT_EQ(fit.error, "");
     return fit.fit.value_or(ModelFit{});
@@ -63,36 +63,36 @@ TEST(Identification, StepOnTheOutputRecoversTheBlock) {
 }
 
 TEST(Identification, NoisyStepRecoversTheBlock) {
-    PlantSpec spec;
-    spec.noise = 2;  // uniform, +-2 % on every scan
-    ExpectModel(Identify(spec), ModelKind::Fopdt, 2, 20, 5, 0.15);
+    PlantSpec plantSpec;
+    plantSpec.noise = 2;  // uniform, +-2 % on every scan
+    ExpectModel(Identify(plantSpec), ModelKind::Fopdt, 2, 20, 5, 0.15);
 }
 
 TEST(Identification, NegativeGainKeepsItsSign) {
-    PlantSpec spec;
-    spec.gain = "0.5";
-    spec.measured = "100-M21";
-    spec.co = 80;  // the PV rests at 60 % and falls
-    ModelFit fit = Identify(spec);
+    PlantSpec plantSpec;
+    plantSpec.gain = "0.5";
+    plantSpec.measured = "100-M21";
+    plantSpec.co = 80;  // the PV rests at 60 % and falls
+    ModelFit fit = Identify(plantSpec);
     ExpectModel(fit, ModelKind::Fopdt, -0.5, 20, 5, 0.05);
 }
 
 // The loop stays in automatic (Kc 0.5, Ti 10 s) and its setpoint steps.
 TEST(Identification, SetpointStepInAutomaticRecoversTheBlock) {
-    PlantSpec spec;
-    spec.noise = 0.5;
-    ExpectModel(Identify(spec, TestMethod::ClosedLoopStep), ModelKind::Fopdt, 2, 20, 5, 0.1);
+    PlantSpec plantSpec;
+    plantSpec.noise = 0.5;
+    ExpectModel(Identify(plantSpec, TestMethod::ClosedLoopStep), ModelKind::Fopdt, 2, 20, 5, 0.1);
 }
 
 TEST(Identification, IntegratingProcessIsRecognised) {
-    PlantSpec spec;
-    spec.type = kIntegrator;
-    spec.gain = "0.02";
-    spec.input = "M01-50";  // balanced at an output of 50 %
-    spec.co = 50;
-    ExpectModel(Identify(spec), ModelKind::Integrating, 0.02, 0, 5, 0.05);
-    spec.noise = 2;
-    ExpectModel(Identify(spec), ModelKind::Integrating, 0.02, 0, 5, 0.15);
+    PlantSpec plantSpec;
+    plantSpec.type = kIntegrator;
+    plantSpec.gain = "0.02";
+    plantSpec.input = "M01-50";  // balanced at an output of 50 %
+    plantSpec.co = 50;
+    ExpectModel(Identify(plantSpec), ModelKind::Integrating, 0.02, 0, 5, 0.05);
+    plantSpec.noise = 2;
+    ExpectModel(Identify(plantSpec), ModelKind::Integrating, 0.02, 0, 5, 0.15);
 }
 
 // The examples' loops under a wandering load as large as the answer to the step. A drift read

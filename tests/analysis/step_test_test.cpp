@@ -31,10 +31,10 @@ TEST(StepTest, RecordsAMinuteAtRestThenTheStep) {
 }
 
 TEST(StepTest, StepsDownwardsWhenUpwardsWouldPassTheRange) {
-    PlantSpec spec;
-    spec.gain = "0.5";
-    spec.co = 95;
-    StepTestResult r = RunStepTest(test::PlantBytes(spec), {});
+    PlantSpec plantSpec;
+    plantSpec.gain = "0.5";
+    plantSpec.co = 95;
+    StepTestResult r = RunStepTest(test::PlantBytes(plantSpec), {});
     ASSERT_EQ(r.error, "");
     EXPECT_EQ(r.appliedStep, -10);
     EXPECT_EQ(r.response.co.back(), 85);
@@ -54,12 +54,12 @@ TEST(StepTest, ClosedLoopStepsTheSetpoint) {
 
 // The PV runs into the top of its range: the record stops before it and keeps no clamped sample.
 TEST(StepTest, RecordEndsBeforeTheRangeEnd) {
-    PlantSpec spec;
-    spec.type = kIntegrator;
-    spec.gain = "0.02";
-    spec.input = "M01-50";
-    spec.co = 50;
-    StepTestResult r = RunStepTest(test::PlantBytes(spec), {});
+    PlantSpec plantSpec;
+    plantSpec.type = kIntegrator;
+    plantSpec.gain = "0.02";
+    plantSpec.input = "M01-50";
+    plantSpec.co = 50;
+    StepTestResult r = RunStepTest(test::PlantBytes(plantSpec), {});
     ASSERT_EQ(r.error, "");
     EXPECT_FALSE(r.settledAfter);
     EXPECT_LT(r.response.pv.back(), 99.5);
@@ -75,10 +75,10 @@ TEST(StepTest, RefusedTests) {
     o.amplitude = 0;
     EXPECT_NE(RunStepTest(test::PlantBytes({}), o).error, "");
     o.amplitude = 60;
-    PlantSpec spec;
-    spec.gain = "1";
-    spec.co = 50;
-    EXPECT_EQ(RunStepTest(test::PlantBytes(spec), o).error,
+    PlantSpec plantSpec;
+    plantSpec.gain = "1";
+    plantSpec.co = 50;
+    EXPECT_EQ(RunStepTest(test::PlantBytes(plantSpec), o).error,
               "a step of 60.0 % from 50.0 % leaves the range 0..100 %");
     PlantSpec saturated;
     saturated.co = 60;  // 2 x 60 %

@@ -21,8 +21,8 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-std::string Saved(const test::TempFolder& folder, const test::PlantSpec& spec) {
-    std::ofstream(folder.File("plant.smp"), std::ios::binary) << test::PlantBytes(spec);
+std::string Saved(const test::TempFolder& folder, const test::PlantSpec& plantSpec) {
+    std::ofstream(folder.File("plant.smp"), std::ios::binary) << test::PlantBytes(plantSpec);
     return "'" + folder.File("plant.smp") + "'";
 }
 

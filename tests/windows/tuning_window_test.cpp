@@ -12,10 +12,10 @@ namespace {
 // at 30 %, with the tuning page of loop 1.
 struct TuningPage {
     TuningPage() {
-        test::PlantSpec spec;
-        spec.T1 = "5";
-        spec.deadTime = "2";
-        EXPECT_TRUE(project.LoadBytes(test::PlantBytes(spec), "plant").ok());
+        test::PlantSpec plantSpec;
+        plantSpec.T1 = "5";
+        plantSpec.deadTime = "2";
+        EXPECT_TRUE(project.LoadBytes(test::PlantBytes(plantSpec), "plant").ok());
     }
     void Run(int passes) {
         for (int i = 0; i < passes; ++i)

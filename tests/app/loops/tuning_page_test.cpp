@@ -20,10 +20,10 @@ constexpr ObjectRef kLoop1{ObjectKind::Controller, 1};
 class TuningPageTest : public AppTest {
   protected:
     explicit TuningPageTest(Language language = Language::Portuguese) : AppTest(language) {
-        PlantSpec spec;
-        spec.T1 = "5";
-        spec.deadTime = "2";
-        EXPECT_TRUE(project().LoadBytes(PlantBytes(spec), "plant").ok());
+        PlantSpec plantSpec;
+        plantSpec.T1 = "5";
+        plantSpec.deadTime = "2";
+        EXPECT_TRUE(project().LoadBytes(PlantBytes(plantSpec), "plant").ok());
     }
     // The page from its menu entry.
     TSintonia* Open() {

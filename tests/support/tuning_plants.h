@@ -40,7 +40,7 @@ inline void AddNoise(Simulation& sim, const PlantSpec& s) {
     sim.generator().Apply(sim);
 }
 
-// Process block 1 reads M(input): block 2's calculation when the spec names one.
+// Process block 1 reads M(input): block 2's calculation when the plant description names one.
 inline void AddProcess(Simulation& sim, const PlantSpec& s) {
     ProcessBlock& p = sim.processes.Fill(1);
     p.fields.TagText = "P-1";

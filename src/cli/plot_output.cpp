@@ -15,6 +15,8 @@
 
 namespace vork::cli {
 
+#ifdef VORK_PLOT
+
 namespace {
 
 std::string FileSafe(const std::string& text) {
@@ -25,8 +27,6 @@ std::string FileSafe(const std::string& text) {
 }
 
 }  // namespace
-
-#ifdef VORK_PLOT
 
 bool CanPlot() {
     return true;

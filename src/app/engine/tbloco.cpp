@@ -9,24 +9,13 @@
 #include <QVBoxLayout>
 
 #include "app/help/web_links.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
 namespace vork {
 
 namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void SetText(QLineEdit* field, const std::string& text) {
-    QString shown = FromStd(text);
-    if (field->text() == shown) return;
-    QSignalBlocker quiet(field);
-    field->setText(shown);
-    field->setCursorPosition(0);  // a long text shows its beginning
-}
 
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -148,11 +137,11 @@ void TBloco::ApplyTexts() {
 
 void TBloco::Sync() {
     const CalcBlockFields& f = model_.block().fields;
-    SetText(tag_, f.TagText);
-    SetText(description_, f.DescricaoText);
-    SetText(function_, f.FuncaoTr);
-    SetText(upper_, f.LimSupText);
-    SetText(lower_, f.LimInfText);
+    SetFieldText(tag_, f.TagText);
+    SetFieldText(description_, f.DescricaoText);
+    SetFieldText(function_, f.FuncaoTr);
+    SetFieldText(upper_, f.LimSupText);
+    SetFieldText(lower_, f.LimInfText);
     upperOn_->setChecked(f.LimSupCheck);
     lowerOn_->setChecked(f.LimInfCheck);
     header_->setText(FromStd(model_.descriptionHeader));

@@ -12,24 +12,13 @@
 #include <functional>
 
 #include "app/engine/refilled_box.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
 namespace vork {
 
 namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void SetText(QLineEdit* field, const std::string& text) {
-    QString shown = FromStd(text);
-    if (field->text() == shown) return;
-    QSignalBlocker quiet(field);
-    field->setText(shown);
-    field->setCursorPosition(0);  // a long text shows its beginning
-}
 
 QLabel* NamedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -214,14 +203,14 @@ void TForm2::Sync() {
 
 void TForm2::SyncFields() {
     const AnimatedTextFields& f = model_.text().fields;
-    SetText(function_, f.FuncaoTr);
-    SetText(description_, f.DescricaoText);
-    SetText(unit_, f.Unidade);
-    SetText(span_[1].second, f.Edit4);
-    SetText(span_[2].second, f.Edit1);
-    SetText(alarms_[0].second, f.Edit3);
-    SetText(alarms_[1].second, f.Edit2);
-    SetText(decimals_, std::to_string(f.CasasDecimais));
+    SetFieldText(function_, f.FuncaoTr);
+    SetFieldText(description_, f.DescricaoText);
+    SetFieldText(unit_, f.Unidade);
+    SetFieldText(span_[1].second, f.Edit4);
+    SetFieldText(span_[2].second, f.Edit1);
+    SetFieldText(alarms_[0].second, f.Edit3);
+    SetFieldText(alarms_[1].second, f.Edit2);
+    SetFieldText(decimals_, std::to_string(f.CasasDecimais));
     decimalArrows_->SetValue(f.CasasDecimais);
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/help/web_links.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
@@ -17,18 +18,6 @@ namespace vork {
 namespace {
 
 constexpr int kValueColumn = 5;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void SetText(QLineEdit* field, const std::string& text) {
-    QString shown = FromStd(text);
-    if (field->text() == shown) return;
-    QSignalBlocker quiet(field);
-    field->setText(shown);
-    field->setCursorPosition(0);  // a long text shows its beginning
-}
 
 QString ControlName(int k, const char* suffix) {
     return QString("M%1%2").arg(SignalGenerator::Address(k)).arg(suffix);
@@ -169,10 +158,10 @@ void TParmForm::SyncRow(int k) {
         QSignalBlocker quiet(row.type);
         row.type->setCurrentIndex(f.Tipo);
     }
-    SetText(row.desc, f.Desc);
-    if (row.min) SetText(row.min, f.Min);
-    if (row.max) SetText(row.max, f.Max);
-    SetText(row.valor, model_.valueText(k));
+    SetFieldText(row.desc, f.Desc);
+    if (row.min) SetFieldText(row.min, f.Min);
+    if (row.max) SetFieldText(row.max, f.Max);
+    SetFieldText(row.valor, model_.valueText(k));
     row.digits[f.ValorDig == 1 ? 1 : 0]->setChecked(true);
     row.upDown->SetValue(f.UpDown);
     ArrangeRow(k);
@@ -197,7 +186,8 @@ void TParmForm::ArrangeRow(int k) {
 
 void TParmForm::ShowOutputs() {
     for (int k = 1; k <= SignalGenerator::kComputedChannels; ++k)
-        if (model_.rowLayout(k).valorReadOnly) SetText(rows_[k - 1].valor, model_.valueText(k));
+        if (model_.rowLayout(k).valorReadOnly)
+            SetFieldText(rows_[k - 1].valor, model_.valueText(k));
 }
 
 void TParmForm::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,7 @@
 #include "app/fastsim/chart_export.h"
 #include "app/fastsim/loop_chart.h"
 #include "app/help/web_links.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "windows/main_window.h"
 
@@ -28,10 +29,6 @@ namespace vork {
 namespace {
 
 constexpr QSize kDefaultSize{950, 650};
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 template <class W>
 W* Named(W* widget, const char* name) {

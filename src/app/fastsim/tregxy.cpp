@@ -11,16 +11,13 @@
 #include <algorithm>
 
 #include "app/engine/refilled_box.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
 namespace vork {
 
 namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* NamedLabel(const char* name, const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);

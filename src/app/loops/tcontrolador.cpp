@@ -9,6 +9,7 @@
 
 #include "app/help/web_links.h"
 #include "app/loops/tsintonia.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
@@ -18,10 +19,6 @@ namespace {
 
 constexpr int kFaceplateWidth = ControllerWindow::kNarrowWidth;
 constexpr int kBarTop = 100;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QToolButton* Tool(const char* name, const QString& text, QRect at, QWidget* parent) {
     auto* button = new QToolButton(parent);

@@ -7,16 +7,13 @@
 #include <QVBoxLayout>
 
 #include "app/loops/tcontrolador.h"
+#include "app/std_text.h"
 
 // The configuration area `Panel2` of the controller window.
 
 namespace vork {
 
 namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QGroupBox* Group(const char* name, const char* title, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);

@@ -13,6 +13,7 @@
 
 #include "app/help/web_links.h"
 #include "app/platform/platform.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "app/workspace/tform1.h"
 #include "project/project.h"
@@ -20,10 +21,6 @@
 namespace vork {
 
 namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 void SetTextIfChanged(QLabel* label, const std::string& text) {
     QString shown = FromStd(text);

@@ -5,6 +5,7 @@
 #include <QHideEvent>
 #include <QSignalBlocker>
 
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 
@@ -13,10 +14,6 @@ namespace vork {
 namespace {
 
 constexpr int kAreaX = 2, kAreaY = 4;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

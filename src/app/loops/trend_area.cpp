@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/std_text.h"
 #include "app/window_texts.h"
 
 namespace vork {
@@ -18,10 +19,6 @@ constexpr int kRowStep = 26;
 constexpr const char* kPercentNames[] = {
     "StaticText7", "StaticText2", "StaticText3",  "StaticText4",  "StaticText5", "StaticText6",
     "StaticText8", "StaticText9", "StaticText10", "StaticText11", "StaticText12"};
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
     // A field being typed in keeps what the user typed.

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "plant/controller.h"
 #include "project/project.h"
@@ -16,10 +17,6 @@ namespace vork {
 namespace {
 
 constexpr int kModelRows = 5;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 constexpr int kLoops = SlotCount(SlotKind::Controller);
 

@@ -1,12 +1,9 @@
 #include "app/project/platform_desk.h"
+#include "app/std_text.h"
 
 namespace vork {
 
 namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString FromPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());

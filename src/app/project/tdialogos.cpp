@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/help/web_links.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "app/workspace/tform1.h"
 
@@ -22,10 +23,6 @@ constexpr QSize kDefaultSize{900, 640};
 constexpr std::array<int, 8> kColumnWidths = {170, 70, 64, 64, 64, 64, 210, 64};
 
 using W = VariableListWindow;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The model's column of a grid column: the address is the row header.
 int ModelColumn(int column) {

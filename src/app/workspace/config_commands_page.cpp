@@ -2,6 +2,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "app/std_text.h"
 #include "app/workspace/tconfigform.h"
 #include "project/project.h"
 
@@ -12,10 +13,6 @@ namespace {
 
 constexpr int kButtonTextLength = 16;
 constexpr int kButtonCaptionLength = 15;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QFrame* Separator(QWidget* parent) {
     auto* line = new QFrame(parent);

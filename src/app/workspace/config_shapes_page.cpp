@@ -1,6 +1,7 @@
 #include <QGridLayout>
 #include <QSignalBlocker>
 
+#include "app/std_text.h"
 #include "app/workspace/tconfigform.h"
 #include "project/project.h"
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr int kSizeMax = 300;  // pixels
 constexpr int kSizeStep = 2;
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

@@ -4,19 +4,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/std_text.h"
 #include "app/workspace/tconfigform.h"
 #include "windows/slot_boxes.h"
 
 // The slot pages of the configuration window and the characterizer panel on the first page.
 namespace vork {
-
-namespace {
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
 
 QCheckBox* TConfigForm::AddSlotBox(SlotKind kind, int slot, QWidget* parent) {
     const SlotBox& entry = SlotBoxOf(kind, slot);

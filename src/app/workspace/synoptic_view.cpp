@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 
 #include "app/app_context.h"
+#include "app/std_text.h"
 #include "app/window_registry.h"
 #include "project/project.h"
 
@@ -48,10 +49,6 @@ void SetText(QLabel* label, const QString& text) {
     if (label->text() == text) return;
     label->setText(text);
     label->adjustSize();
-}
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 }  // namespace

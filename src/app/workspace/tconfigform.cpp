@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/platform/platform.h"
+#include "app/std_text.h"
 #include "app/window_texts.h"
 #include "project/project.h"
 #include "windows/main_window.h"
@@ -17,10 +18,6 @@ namespace {
 
 constexpr const char* kPictureFilter =
     "Arquivos Bit-Map (*.bmp);|*.bmp|Todos os Arquivos (*.*)|*.*";
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

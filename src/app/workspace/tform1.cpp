@@ -1,5 +1,6 @@
 #include "app/workspace/tform1.h"
 #include "app/project/life_cycle_commands.h"
+#include "app/std_text.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -26,10 +27,6 @@ constexpr int kCommentWidth = 288;  // pixels
 constexpr const char* kCommentFile = "descricao.rtf";
 constexpr const char* kOwnEntries[] = {"Sair1", "PausarSimulao2", "MoverObjetos2", "ExcluirObjetos",
                                        "Comentrios1"};
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
